@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace vellaro {
+
+class Form;
+
+QString mainWindowCaption();
+// Builds every control of the main window at its place, with its start texts.
+void buildMainWindow(Form& form);
+// The timers that run from the start (Timer2, Timer3, Timer5) begin counting.
+void startDesignTimers(Form& form);
+
+} // namespace vellaro

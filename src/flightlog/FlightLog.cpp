@@ -1,0 +1,9 @@
+#include "flightlog/FlightLog.h"
+
+#include "core/Console.h"
+
+namespace vellaro {
+
+FlightLog::FlightLog(Console& console) : c_(console) {}
+
+} // namespace vellaro

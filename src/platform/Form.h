@@ -1,0 +1,113 @@
+#pragma once
+
+#include "platform/Control.h"
+
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace vellaro {
+
+class TimerService;
+
+// A window of the console: its own properties, its controls, and which of them has
+// the input focus. Geometry is in twips; Width and Height are the outer size.
+class Form {
+  public:
+    Form(QString name, TimerService& timers);
+    ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const QString& name() const { return name_; }
+    TimerService& timers() const { return timers_; }
+
+    template <typename T, typename... Args> T& add(QString name, int index = -1) {
+        auto c = std::make_unique<T>(*this, std::move(name), index);
+        T& ref = *c;
+        controls_.push_back(std::move(c));
+        return ref;
+    }
+
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+    Control* find(const QString& name, int index = -1) const;
+
+    // Typed look-ups for feature code; they abort on a missing control, which is a
+    // programming error, never a user one.
+    TextBox& text(const QString& name, int index = -1) const;
+    Label& label(const QString& name, int index = -1) const;
+    Button& button(const QString& name, int index = -1) const;
+    CheckBox& check(const QString& name, int index = -1) const;
+    ComboBox& combo(const QString& name, int index = -1) const;
+    PictureBox& picture(const QString& name, int index = -1) const;
+    Shape& shape(const QString& name, int index = -1) const;
+    Timer& timer(const QString& name, int index = -1) const;
+
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& c);
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    void setLeft(int v);
+    void setTop(int v);
+    void setWidth(int v);
+    void setHeight(int v);
+    bool visible() const { return visible_; }
+    void setVisible(bool v);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool v);
+    bool topMost() const { return topMost_; }
+    void setTopMost(bool v);
+    Colour backColor() const { return backColor_; }
+    void setBackColor(Colour c);
+    // Is the window created (its load step has run)? A window not created is not visible.
+    bool loaded() const { return loaded_; }
+    // Creates the window when it is not yet: runs onLoad once.
+    void load();
+    // Unloads the window: hidden, not created; the next load runs onLoad again.
+    void unload();
+
+    QVariant property(const QString& prop) const;
+    bool setProperty(const QString& prop, const QVariant& value);
+
+    // Input focus. Moving it fires lost-focus on the old control, then got-focus
+    // on the new one. Setting it to the control that has it fires nothing.
+    Control* focused() const { return focused_; }
+    void setFocus(Control& c);
+
+    // A mouse press on the bare window background.
+    void userMouseDown();
+
+    std::function<void()> onLoad;
+    std::function<void()> onUnload;
+    std::function<void()> onMouseDown;
+
+    // One observer: told of every property change (control, property name);
+    // control is null for the window's own properties.
+    std::function<void(Control*, const char*)> observer;
+    void notify(Control* c, const char* prop) const;
+
+  private:
+    template <typename T> T& typed(const QString& name, int index) const;
+
+    QString name_;
+    TimerService& timers_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    Control* focused_ = nullptr;
+    QString caption_;
+    int left_ = 0;
+    int top_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    bool visible_ = false;
+    bool enabled_ = true;
+    bool topMost_ = false;
+    bool loaded_ = false;
+    Colour backColor_ = kDefaultColour;
+};
+
+} // namespace vellaro

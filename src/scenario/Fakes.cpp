@@ -1,0 +1,164 @@
+#include "scenario/Fakes.h"
+
+#include "platform/Control.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+namespace vellaro::fake {
+
+void Http::serve(const QString& part, const QString& body) {
+    routes_.push_back({part, body, false});
+}
+
+void Http::fail(const QString& part) {
+    routes_.push_back({part, {}, true});
+}
+
+QString Http::get(const QString& url) {
+    pending_.append(url);
+    all_.append(url);
+    if (onGet) {
+        onGet(url);
+    }
+    for (auto it = routes_.rbegin(); it != routes_.rend(); ++it) {
+        if (url.contains(it->part)) {
+            return it->fails ? QString() : it->body;
+        }
+    }
+    return {};
+}
+
+QStringList Http::takeRequests() {
+    QStringList r = pending_;
+    pending_.clear();
+    return r;
+}
+
+void Input::setCursorPos(int x, int y) {
+    cursor_ = {x, y};
+    events_.append(QStringLiteral("move %1 %2").arg(x).arg(y));
+}
+
+void Input::mouse(MouseAction action) {
+    switch (action) {
+    case MouseAction::LeftDown:
+        events_.append(QStringLiteral("left-down"));
+        break;
+    case MouseAction::LeftUp:
+        events_.append(QStringLiteral("left-up"));
+        break;
+    case MouseAction::RightDown:
+        events_.append(QStringLiteral("right-down"));
+        break;
+    case MouseAction::RightUp:
+        events_.append(QStringLiteral("right-up"));
+        break;
+    }
+}
+
+void Input::sendKeys(const QString& keys) {
+    events_.append(QStringLiteral("keys ") + keys);
+}
+
+QString Input::takeEvents() {
+    const QString s = events_.join(QStringLiteral("; "));
+    events_.clear();
+    return s;
+}
+
+void Launcher::start(const QString& program, const QStringList& arguments) {
+    QStringList all{program};
+    all += arguments;
+    last_ = all.join(QLatin1Char(' '));
+}
+
+ManualClock::ManualClock() : start_(QDate(2000, 1, 1), QTime(0, 0, 0)) {}
+
+void ManualClock::set(const QDateTime& dt) {
+    start_ = dt;
+    elapsed_ = 0;
+    // Due times are relative to elapsed time; keep them where they were.
+    for (auto& e : entries_) {
+        e.due = std::max<qint64>(0, e.due);
+    }
+}
+
+void ManualClock::schedule(Timer& timer, int ms) {
+    cancel(timer);
+    entries_.push_back({&timer, elapsed_ + std::max(ms, 1), std::max(ms, 1), seq_++});
+}
+
+void ManualClock::cancel(Timer& timer) {
+    std::erase_if(entries_, [&](const Entry& e) { return e.timer == &timer; });
+}
+
+bool ManualClock::isScheduled(const Timer& timer) const {
+    return std::any_of(entries_.begin(), entries_.end(),
+                       [&](const Entry& e) { return e.timer == &timer; });
+}
+
+bool ManualClock::fireNext(qint64 until) {
+    auto best = entries_.end();
+    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+        if (it->due <= until && (best == entries_.end() || it->due < best->due ||
+                                 (it->due == best->due && it->seq < best->seq))) {
+            best = it;
+        }
+    }
+    if (best == entries_.end()) {
+        return false;
+    }
+    elapsed_ = std::max(elapsed_, best->due);
+    Timer* t = best->timer;
+    best->due += best->interval;
+    best->seq = seq_++;
+    t->fire();
+    return true;
+}
+
+void ManualClock::processEvents() {
+    if (entries_.empty()) {
+        return;
+    }
+    qint64 next = entries_.front().due;
+    for (const auto& e : entries_) {
+        next = std::min(next, e.due);
+    }
+    fireNext(next);
+}
+
+void ManualClock::advance(qint64 ms) {
+    const qint64 target = elapsed_ + std::max<qint64>(ms, 0);
+    while (fireNext(target)) {
+    }
+    elapsed_ = std::max(elapsed_, target);
+}
+
+std::optional<QSize> Pictures::pictureSize(const QString& path) const {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QByteArray h = f.read(26);
+    if (h.size() < 26 || h[0] != 'B' || h[1] != 'M') {
+        return std::nullopt;
+    }
+    auto le32 = [&](int at) {
+        return qint32(quint32(quint8(h[at])) | quint32(quint8(h[at + 1])) << 8 |
+                      quint32(quint8(h[at + 2])) << 16 | quint32(quint8(h[at + 3])) << 24);
+    };
+    const qint32 w = le32(18);
+    const qint32 ht = le32(22);
+    if (w <= 0 || ht == 0) {
+        return std::nullopt;
+    }
+    return QSize(w, ht < 0 ? -ht : ht);
+}
+
+Services::Services(const QString& dataDir, const QString& macroFile)
+    : platform{clipboard, http,  input, messages, beeper,  launcher,
+               screen,    clock, clock, pictures, dataDir, macroFile} {}
+
+} // namespace vellaro::fake

@@ -1,0 +1,163 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QPoint>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+// Recording stand-ins for every platform service, for scenario runs and tests.
+namespace vellaro::fake {
+
+class Clipboard : public vellaro::Clipboard {
+  public:
+    QString text() const override { return text_; }
+    void clear() override { text_.clear(); }
+    void setText(const QString& t) override { text_ = t; }
+
+  private:
+    QString text_;
+};
+
+class Http : public HttpService {
+  public:
+    // A GET whose URL contains part answers body; the latest matching route wins.
+    void serve(const QString& part, const QString& body);
+    // A GET whose URL contains part fails (empty text).
+    void fail(const QString& part);
+    void setBusy(bool b) { busy_ = b; }
+
+    QString get(const QString& url) override;
+    bool busy() const override { return busy_; }
+
+    // Every URL asked for since the last takeRequests().
+    QStringList takeRequests();
+    const QStringList& allRequests() const { return all_; }
+    // Runs inside every get(), before it answers (tests use it to act mid-transfer).
+    std::function<void(const QString& url)> onGet;
+
+  private:
+    struct Route {
+        QString part;
+        QString body;
+        bool fails;
+    };
+    std::vector<Route> routes_;
+    QStringList pending_;
+    QStringList all_;
+    bool busy_ = false;
+};
+
+class Input : public InputInjector {
+  public:
+    QPoint cursorPos() const override { return cursor_; }
+    void setCursorPos(int x, int y) override;
+    void mouse(MouseAction action) override;
+    void sendKeys(const QString& keys) override;
+
+    // Puts the pointer somewhere without recording an event (the user moved it).
+    void placeCursor(int x, int y) { cursor_ = {x, y}; }
+    // The events since the last takeEvents(), "; "-separated.
+    QString takeEvents();
+
+  private:
+    QPoint cursor_;
+    QStringList events_;
+};
+
+class Messages : public MessageBoxService {
+  public:
+    void show(const QString& text) override { shown_.append(text); }
+    const QStringList& shown() const { return shown_; }
+
+  private:
+    QStringList shown_;
+};
+
+class Beeper : public vellaro::Beeper {
+  public:
+    void beep() override { ++count_; }
+    int count() const { return count_; }
+
+  private:
+    int count_ = 0;
+};
+
+class Launcher : public ProgramLauncher {
+  public:
+    void start(const QString& program, const QStringList& arguments) override;
+    const QString& last() const { return last_; }
+
+  private:
+    QString last_;
+};
+
+class Screen : public ScreenInfo {
+  public:
+    QSize size() const override { return size_; }
+    void setSize(QSize s) { size_ = s; }
+
+  private:
+    QSize size_{1024, 768};
+};
+
+// A manual clock: time stands still until advance() moves it, firing every due
+// timer in time order (ties in the order they were scheduled).
+class ManualClock : public Clock, public TimerService {
+  public:
+    ManualClock();
+    QDate date() const override { return now().date(); }
+    QTime time() const override { return now().time(); }
+    QDateTime now() const { return start_.addMSecs(elapsed_); }
+    void set(const QDateTime& dt);
+    qint64 elapsed() const { return elapsed_; }
+
+    void schedule(Timer& timer, int ms) override;
+    void cancel(Timer& timer) override;
+    // Moves time on to the next due timer and fires it (a pause waits this way).
+    void processEvents() override;
+
+    void advance(qint64 ms);
+    bool isScheduled(const Timer& timer) const;
+
+  private:
+    struct Entry {
+        Timer* timer;
+        qint64 due;
+        int interval;
+        quint64 seq;
+    };
+    bool fireNext(qint64 until);
+
+    QDateTime start_;
+    qint64 elapsed_ = 0;
+    std::vector<Entry> entries_;
+    quint64 seq_ = 0;
+};
+
+// Reads the size of BMP files from their header.
+class Pictures : public PictureLoader {
+  public:
+    std::optional<QSize> pictureSize(const QString& path) const override;
+};
+
+// All stand-ins together, with a Platform referring to them.
+struct Services {
+    explicit Services(const QString& dataDir, const QString& macroFile = {});
+    Clipboard clipboard;
+    Http http;
+    Input input;
+    Messages messages;
+    Beeper beeper;
+    Launcher launcher;
+    Screen screen;
+    ManualClock clock;
+    Pictures pictures;
+    Platform platform;
+};
+
+} // namespace vellaro::fake

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QStringList>
+
+namespace vellaro::scenario {
+
+// Plays each scenario file on a fresh console in a fresh data folder, prints the
+// failures and the closing "N passed, M failed" line; 0 when nothing failed.
+int runFiles(const QStringList& files);
+
+} // namespace vellaro::scenario

@@ -1,0 +1,9 @@
+#include "weather/AutoAtis.h"
+
+#include "core/Console.h"
+
+namespace vellaro {
+
+AutoAtis::AutoAtis(Console& console) : c_(console) {}
+
+} // namespace vellaro

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace vellaro {
+
+class Console;
+
+// Automatic METAR retrieval.
+class AutoAtis {
+  public:
+    explicit AutoAtis(Console& console);
+
+  private:
+    Console& c_;
+};
+
+} // namespace vellaro

@@ -1,0 +1,9 @@
+#include "weather/Overview.h"
+
+#include "core/Console.h"
+
+namespace vellaro {
+
+Overview::Overview(Console& console) : c_(console) {}
+
+} // namespace vellaro

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace vellaro {
+
+class Console;
+
+// Three-airport weather overview.
+class Overview {
+  public:
+    explicit Overview(Console& console);
+
+  private:
+    Console& c_;
+};
+
+} // namespace vellaro

@@ -1,0 +1,9 @@
+#include "weather/Runways.h"
+
+#include "core/Console.h"
+
+namespace vellaro {
+
+Runways::Runways(Console& console) : c_(console) {}
+
+} // namespace vellaro

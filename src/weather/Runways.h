@@ -1,0 +1,16 @@
+#pragma once
+
+namespace vellaro {
+
+class Console;
+
+// Chooses the runways in use from rwy.txt.
+class Runways {
+  public:
+    explicit Runways(Console& console);
+
+  private:
+    Console& c_;
+};
+
+} // namespace vellaro
