@@ -6,4 +6,6 @@ namespace vellaro {
 
 FlightLog::FlightLog(Console& console) : c_(console) {}
 
+void FlightLog::log(int n) {}
+
 } // namespace vellaro

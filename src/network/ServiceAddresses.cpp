@@ -6,4 +6,8 @@ namespace vellaro {
 
 ServiceAddresses::ServiceAddresses(Console& console) : c_(console) {}
 
+QString ServiceAddresses::url(Service service, const QString& value) const {
+    return {};
+}
+
 } // namespace vellaro

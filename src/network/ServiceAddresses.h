@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace vellaro {
 
 class Console;
@@ -8,6 +10,18 @@ class Console;
 class ServiceAddresses {
   public:
     explicit ServiceAddresses(Console& console);
+
+    enum class Service {
+        IvaoMetar,
+        NoaaMetar,
+        IvaoNetworkMetar,
+        Whazzup,
+        WhazzupFallback,
+        Update,
+        PublicAddress
+    };
+    // The address of a service, with the query value URL-encoded into it.
+    QString url(Service service, const QString& value = {}) const;
 
   private:
     Console& c_;

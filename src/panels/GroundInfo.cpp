@@ -45,4 +45,10 @@ GroundInfo::GroundInfo(Console& console) : c_(console) {
     f.onLoad = [&f] { f.setTopMost(true); };
 }
 
+void GroundInfo::handOver(const QString& callsign) {}
+
+void GroundInfo::loeschefeld(int i) {}
+
+void GroundInfo::topit() {}
+
 } // namespace vellaro

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace vellaro {
 
 class Console;
@@ -8,6 +10,11 @@ class Console;
 class GroundInfo {
   public:
     explicit GroundInfo(Console& console);
+
+    // Enters a callsign into the first empty row, ticking cl (and st with two columns).
+    void handOver(const QString& callsign);
+    void loeschefeld(int i);
+    void topit();
 
   private:
     Console& c_;

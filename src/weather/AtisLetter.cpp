@@ -6,4 +6,10 @@ namespace vellaro {
 
 AtisLetter::AtisLetter(Console& console) : c_(console) {}
 
+void AtisLetter::abc() {}
+
+void AtisLetter::restartAtAlpha(bool flash) {}
+
+void AtisLetter::flashOk() {}
+
 } // namespace vellaro

@@ -6,4 +6,6 @@ namespace vellaro {
 
 AtisTexts::AtisTexts(Console& console) : c_(console) {}
 
+void AtisTexts::abc1() {}
+
 } // namespace vellaro

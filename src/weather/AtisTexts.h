@@ -9,6 +9,9 @@ class AtisTexts {
   public:
     explicit AtisTexts(Console& console);
 
+    // Tower ATIS onto the clipboard, or nothing when station or direction has no text.
+    void abc1();
+
   private:
     Console& c_;
 };

@@ -6,4 +6,6 @@ namespace vellaro {
 
 AutoAtis::AutoAtis(Console& console) : c_(console) {}
 
+void AutoAtis::autoAtis() {}
+
 } // namespace vellaro

@@ -9,6 +9,8 @@ class AutoAtis {
   public:
     explicit AutoAtis(Console& console);
 
+    void autoAtis();
+
   private:
     Console& c_;
 };

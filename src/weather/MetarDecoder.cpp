@@ -6,4 +6,10 @@ namespace vellaro {
 
 MetarDecoder::MetarDecoder(Console& console) : c_(console) {}
 
+void MetarDecoder::decodeMetar() {}
+
+void MetarDecoder::mirrorToMiniInfo() {}
+
+void MetarDecoder::updateInches() {}
+
 } // namespace vellaro

@@ -9,6 +9,13 @@ class MetarDecoder {
   public:
     explicit MetarDecoder(Console& console);
 
+    // The "ATIS" button: decodes the METAR on the clipboard into the weather block.
+    void decodeMetar();
+    // Copies the weather block into the Mini-Info window (creating it, not showing it).
+    void mirrorToMiniInfo();
+    // Recomputes the altimeter in inches from the QNH box.
+    void updateInches();
+
   private:
     Console& c_;
 };

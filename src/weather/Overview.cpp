@@ -6,4 +6,6 @@ namespace vellaro {
 
 Overview::Overview(Console& console) : c_(console) {}
 
+void Overview::Command41_Click() {}
+
 } // namespace vellaro

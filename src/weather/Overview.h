@@ -9,6 +9,8 @@ class Overview {
   public:
     explicit Overview(Console& console);
 
+    void Command41_Click();
+
   private:
     Console& c_;
 };

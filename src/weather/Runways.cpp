@@ -6,4 +6,6 @@ namespace vellaro {
 
 Runways::Runways(Console& console) : c_(console) {}
 
+void Runways::loadrwy() {}
+
 } // namespace vellaro

@@ -9,6 +9,8 @@ class Runways {
   public:
     explicit Runways(Console& console);
 
+    void loadrwy();
+
   private:
     Console& c_;
 };
