@@ -53,7 +53,7 @@ QString nextSquawkCode(const QString& assigned) {
     long v = c < 0 ? 0 : long(std::floor(c)) + 1;
     // Carry past every 8 or 9 from the left: 5058 -> 5060, 5780 -> 5800 -> 6000.
     while (v <= kHighestCode) {
-        const QString digits = QStringLiteral("%1").arg(v, 4, 10, QLatin1Char('0'));
+        QString digits = QStringLiteral("%1").arg(v, 4, 10, QLatin1Char('0'));
         qsizetype bad = 0;
         while (bad < 4 && digits[bad] < QLatin1Char('8')) {
             ++bad;
