@@ -193,10 +193,16 @@ bool Session::act(const QString& cmd, const Words& w, bool& handled) {
     if (!reachable(*c)) {
         return true; // the user cannot get at it
     }
-    if (cmd == QLatin1String("click")) {
-        c->userClick();
-    } else if (cmd == QLatin1String("dblclick")) {
-        c->userDblClick();
+    if (cmd == QLatin1String("click") || cmd == QLatin1String("dblclick")) {
+        // A click puts the focus into a control that can take it, before its handler.
+        if (c->focusable() && f.focused() != c) {
+            f.setFocus(*c);
+        }
+        if (cmd == QLatin1String("click")) {
+            c->userClick();
+        } else {
+            c->userDblClick();
+        }
     } else if (cmd == QLatin1String("select")) {
         combo->userSelect(int(n));
     } else if (cmd == QLatin1String("set")) {

@@ -393,3 +393,20 @@ TEST_F(ScenarioRun, DumpPrintsControlsAndStateButChecksNothing) {
     }));
     EXPECT_TRUE(r.lines.contains("WeatherState.atisStation = \"EDDT\""));
 }
+
+TEST_F(ScenarioRun, ClickMovesTheFocusBeforeTheHandler) {
+    // Clicking the callsign box gives it the focus: its got-focus puts the release
+    // request on the clipboard before the click runs.
+    const Result r = run("start\n"
+                         "set Text9(1) \"BRANE1L\"\n"
+                         "click Text7(1)\n"
+                         "expect focus Text7(1)\n"
+                         "expect clipboard \"APP! Request release  via BRANE1L DEP, IC=4000ft.\"\n"
+                         "click Command27\n"
+                         "expect focus Command27\n"
+                         "dblclick Text10(2)\n"
+                         "expect focus Text10(2)\n"
+                         "click Label4\n"
+                         "expect focus Text10(2)\n");
+    EXPECT_EQ(r.last(), "5 passed, 0 failed");
+}
