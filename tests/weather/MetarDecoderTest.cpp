@@ -172,13 +172,3 @@ TEST(AltimeterInches, FirstSixCharactersRoundedHalfUp) {
     EXPECT_EQ(MetarDecoder::inchesFor(QString()), " .005");
     EXPECT_EQ(MetarDecoder::inchesFor(QStringLiteral("Err")), " .005");
 }
-
-using QnhBox = WeatherTest;
-
-TEST_F(QnhBox, TypingAQnhUpdatesOnlyTheInches) {
-    EXPECT_EQ(caption("Label21"), "Start");
-    label("Label2").setCaption(QStringLiteral("TL60"));
-    box("Text3").userType(QStringLiteral("1005"));
-    EXPECT_EQ(caption("Label21"), " 29.68");
-    EXPECT_EQ(caption("Label2"), "TL60");
-}
