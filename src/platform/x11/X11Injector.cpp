@@ -88,6 +88,10 @@ X11Injector::X11Injector(const QByteArray& displayName) {
 
 X11Injector::~X11Injector() {
     if (display_ != nullptr) {
+        if (lent_ != NoSymbol && scratch_ != 0) {
+            KeySym none = NoSymbol;
+            XChangeKeyboardMapping(display_, scratch_, 1, &none, 1);
+        }
         XCloseDisplay(display_);
     }
 }
@@ -159,7 +163,6 @@ unsigned char X11Injector::scratchKeycode() {
 void X11Injector::tapKeysym(unsigned long keysym) {
     KeyCode code = XKeysymToKeycode(display_, keysym);
     bool shift = false;
-    bool lent = false;
     if (code != 0) {
         const KeySym plain = XkbKeycodeToKeysym(display_, code, 0, 0);
         const KeySym shifted = XkbKeycodeToKeysym(display_, code, 0, 1);
@@ -176,10 +179,17 @@ void X11Injector::tapKeysym(unsigned long keysym) {
         if (code == 0) {
             return;
         }
-        KeySym sym = keysym;
-        XChangeKeyboardMapping(display_, code, 1, &sym, 1);
-        XSync(display_, False);
-        lent = true;
+        // The symbol stays lent until another one needs the key, so a program that
+        // reads its keyboard map late still sees the right character.
+        if (lent_ != keysym) {
+            if (lent_ != NoSymbol) {
+                QThread::msleep(30); // the last borrowed key may still be on its way
+            }
+            KeySym sym = keysym;
+            XChangeKeyboardMapping(display_, code, 1, &sym, 1);
+            XSync(display_, False);
+            lent_ = keysym;
+        }
     }
     const KeyCode shiftCode = XKeysymToKeycode(display_, XK_Shift_L);
     if (shift && shiftCode != 0) {
@@ -191,14 +201,6 @@ void X11Injector::tapKeysym(unsigned long keysym) {
         XTestFakeKeyEvent(display_, shiftCode, False, CurrentTime);
     }
     XSync(display_, False);
-    if (lent) {
-        // The receiving program reads the borrowed symbol after the mapping notice;
-        // give it a moment before the key is taken back.
-        QThread::msleep(30);
-        KeySym none = NoSymbol;
-        XChangeKeyboardMapping(display_, code, 1, &none, 1);
-        XSync(display_, False);
-    }
 }
 
 void X11Injector::sendKeys(const QString& keys) {

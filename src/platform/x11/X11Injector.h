@@ -33,6 +33,7 @@ class X11Injector : public InputInjector {
     Display* display_ = nullptr;
     bool xtest_ = false;
     unsigned char scratch_ = 0;
+    unsigned long lent_ = 0; // the symbol the scratch key carries, 0 for none
 };
 
 } // namespace vellaro::x11
