@@ -1,11 +1,105 @@
 #include "flightlog/FlightLog.h"
 
 #include "core/Console.h"
+#include "core/Text.h"
+#include "panels/GroundInfo.h"
+#include "strips/StripRows.h"
+
+#include <QFile>
 
 namespace vellaro {
 
+namespace {
+
+const QString kLogFile = QStringLiteral("log.txt");
+
+// A line break inside a box would split the record in two.
+QString flat(QString s) {
+    s.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    s.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return s;
+}
+
+// Character by character, so the callsign keeps its length ("ß" stays one letter).
+QString upperKeepingLength(const QString& s) {
+    QString out = s;
+    for (QChar& ch : out) {
+        ch = ch.toUpper();
+    }
+    return out;
+}
+
+// A log edited by hand may lack its last line end; our line must not be glued to it.
+bool needsLineBreakFirst(const QString& path) {
+    QFile f(path);
+    if (!f.exists() || f.size() == 0 || !f.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    if (!f.seek(f.size() - 1)) {
+        return false;
+    }
+    const QByteArray last = f.read(1);
+    return last.size() == 1 && last[0] != '\r' && last[0] != '\n';
+}
+
+} // namespace
+
+bool isLandingRemark(const QString& remarks) {
+    return text::left(remarks, 7) == QLatin1String("Landung");
+}
+
+QString composeLogLine(const LogLine& line) {
+    const QString sep = QStringLiteral("  ");
+    QString out;
+    for (std::size_t i = 0; i < line.fields.size(); ++i) {
+        const int width = kLogFieldWidths[i];
+        QString field = text::left(flat(line.fields[i]), width);
+        if (i == 0) {
+            field = upperKeepingLength(field);
+        }
+        out += field + QString(width - field.size(), QLatin1Char('.')) + sep;
+    }
+    return out + flat(line.date) + sep + flat(line.time) + sep + flat(line.runway);
+}
+
 FlightLog::FlightLog(Console& console) : c_(console) {}
 
-void FlightLog::log(int n) {}
+void FlightLog::log(int n) {
+    Form& f = c_.form1();
+    auto box = [&f, n](int col) -> TextBox& {
+        return f.text(QString::fromLatin1(kRowBoxes[col]), n);
+    };
+
+    // The hand-over comes first: it sees the callsign before it is cut.
+    if (!isLandingRemark(box(4).text())) {
+        c_.groundInfo().handOver(text::trim(text::right(box(0).text(), 7)));
+    }
+    for (int col = 0; col < 5; ++col) {
+        if (box(col).text().isEmpty()) {
+            box(col).setText(QString(kLogFieldWidths[col], QLatin1Char('.')));
+        }
+    }
+    for (int col = 0; col < 5; ++col) {
+        box(col).setText(text::left(box(col).text(), kLogFieldWidths[col]));
+    }
+
+    LogLine line;
+    for (int col = 0; col < 5; ++col) {
+        line.fields[col] = box(col).text();
+    }
+    const bool landingRunway =
+        isLandingRemark(line.fields[4]) || line.fields[3] == QLatin1String("----");
+    line.runway = f.text(QString::fromLatin1(landingRunway ? "Text4" : "Text5")).text();
+    line.date = c_.dateText();
+    line.time = c_.timeText();
+
+    QStringList lines;
+    if (needsLineBreakFirst(c_.files().path(kLogFile))) {
+        lines << QString();
+    }
+    lines << composeLogLine(line);
+    // A log that cannot be written loses this line only; the strip goes all the same.
+    c_.files().appendLines(kLogFile, lines);
+}
 
 } // namespace vellaro

@@ -129,6 +129,13 @@ void Form::setTopMost(bool v) {
     notify(nullptr, "TopMost");
 }
 
+void Form::setWindowState(int v) {
+    if (windowState_ != v) {
+        windowState_ = v;
+        notify(nullptr, "WindowState");
+    }
+}
+
 void Form::setBackColor(Colour c) {
     if (backColor_ != c) {
         backColor_ = c;
@@ -184,6 +191,9 @@ QVariant Form::property(const QString& prop) const {
     if (prop == QLatin1String("TopMost")) {
         return topMost_;
     }
+    if (prop == QLatin1String("WindowState")) {
+        return windowState_;
+    }
     if (prop == QLatin1String("BackColor")) {
         return backColor_;
     }
@@ -207,6 +217,8 @@ bool Form::setProperty(const QString& prop, const QVariant& value) {
         setEnabled(toBool(value));
     } else if (prop == QLatin1String("TopMost")) {
         setTopMost(toBool(value));
+    } else if (prop == QLatin1String("WindowState")) {
+        setWindowState(value.toInt());
     } else if (prop == QLatin1String("BackColor")) {
         setBackColor(value.toLongLong());
     } else {

@@ -62,6 +62,9 @@ class Form {
     void setEnabled(bool v);
     bool topMost() const { return topMost_; }
     void setTopMost(bool v);
+    // WindowState: 0 normal, 1 minimized (the user minimized it; "GND" restores it).
+    int windowState() const { return windowState_; }
+    void setWindowState(int v);
     Colour backColor() const { return backColor_; }
     void setBackColor(Colour c);
     // Is the window created (its load step has run)? A window not created is not visible.
@@ -106,6 +109,7 @@ class Form {
     bool visible_ = false;
     bool enabled_ = true;
     bool topMost_ = false;
+    int windowState_ = 0;
     bool loaded_ = false;
     Colour backColor_ = kDefaultColour;
 };

@@ -1,8 +1,15 @@
 #pragma once
 
+#include <QString>
+
 namespace vellaro {
 
 class Console;
+
+// The texts of a strip row, as the clearance and the release request read them.
+QString clearanceText(const QString& remarks, const QString& route, const QString& initialClimb,
+                      const QString& squawk);
+QString releaseText(const QString& callsignBox, const QString& route, const QString& initialClimb);
 
 // Clearance and release request texts for the clipboard.
 class Clearance {

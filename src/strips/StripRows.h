@@ -1,8 +1,17 @@
 #pragma once
 
+#include <QString>
+
+#include <array>
+
 namespace vellaro {
 
 class Console;
+class TextBox;
+
+// The five boxes of a strip row, in the order every row operation walks them.
+inline constexpr std::array<const char*, 5> kRowBoxes = {"Text7", "Text8", "Text9", "Text10",
+                                                         "Text11"};
 
 // The seven strip rows and their row operations.
 class StripRows {
@@ -20,6 +29,10 @@ class StripRows {
     void markLanding(int n);
 
   private:
+    TextBox& box(int column, int row) const;
+    void setRowColour(int n, qint64 colour);
+    void hideFlightPlan();
+
     Console& c_;
 };
 
