@@ -152,6 +152,18 @@ TEST_F(Desk, ClosingTheMainWindowShutsTheConsoleDown) {
     EXPECT_TRUE(console->ended());
     EXPECT_EQ(ended, 1);
     EXPECT_FALSE(view(form1()).isVisible());
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("squawk.txt"))));
+}
+
+TEST_F(Desk, MinimizingGoesBothWays) {
+    Form& ground = console->form4();
+    ground.setVisible(true);
+    qt::FormView& g = view(ground);
+    g.showMinimized(); // the user, through the window system
+    EXPECT_EQ(ground.windowState(), 1);
+    ground.setWindowState(0); // the console restores it
+    EXPECT_FALSE(g.isMinimized());
+    EXPECT_TRUE(g.isVisible());
 }
 
 TEST_F(Desk, ClosingTheOnlyShownSideWindowBringsTheMainWindowBack) {

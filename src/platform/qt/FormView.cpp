@@ -160,6 +160,23 @@ void FormView::syncWindow(const char* prop) {
     if (isProp(prop, {"Visible", "Loaded"})) {
         applyVisibility();
     }
+    if (isProp(prop, {"WindowState"})) {
+        applyWindowState();
+    }
+}
+
+void FormView::applyWindowState() {
+    const bool minimized = form_.windowState() == 1;
+    if (!isVisible() || minimized == isMinimized()) {
+        return;
+    }
+    applying_ = true;
+    if (minimized) {
+        showMinimized();
+    } else {
+        showNormal();
+    }
+    applying_ = false;
 }
 
 void FormView::applyGeometry() {
@@ -184,6 +201,10 @@ void FormView::applyVisibility() {
     // The stay-on-top flag is cheapest set while hidden; it then comes with the show.
     setWindowFlag(Qt::WindowStaysOnTopHint, form_.topMost());
     applyGeometry();
+    if (form_.windowState() == 1) {
+        showMinimized();
+        return;
+    }
     show();
     raise();
     activateWindow();
@@ -245,6 +266,14 @@ void FormView::closeEvent(QCloseEvent* e) {
     // The console decides what closing means; the widget only passes the request on.
     e->ignore();
     frontEnd_.windowClosed(*this);
+}
+
+void FormView::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange && !applying_ && isVisible()) {
+        // The user minimized or restored the window with the window system.
+        form_.setWindowState(isMinimized() ? 1 : 0);
+    }
 }
 
 void FormView::showEvent(QShowEvent* e) {

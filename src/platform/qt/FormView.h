@@ -35,6 +35,7 @@ class FormView : public QWidget {
     void moveEvent(QMoveEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
   private:
     void buildControls();
@@ -43,6 +44,7 @@ class FormView : public QWidget {
     void applyGeometry();
     void applyVisibility();
     void applyTopMost();
+    void applyWindowState();
     void noteFrame();
 
     Form& form_;
