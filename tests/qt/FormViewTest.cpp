@@ -205,3 +205,15 @@ TEST_F(Desk, MultiLineBoxesShowLinesAndTakeEditsBackWithCrLf) {
     EXPECT_EQ(info.text(), QStringLiteral("EDDT 119.62\r\nXEDDI 120.4"));
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("EDDT 119.62\nXEDDI 120.4"));
 }
+
+TEST_F(Desk, AWindowTheUserMovesTellsItsFormWhereItStands) {
+    qt::FormView& v = view(form1());
+    form1().setTop(-300); // raised above the screen edge by the console
+    QTest::qWait(600);    // the window system has long answered
+    v.move(40, 60);       // then the user drags it down
+    QTRY_COMPARE(form1().left(), 40 * 15);
+    EXPECT_EQ(form1().top(), 60 * 15);
+    // Raising it again must move it again, although the console wrote -300 before.
+    form1().setTop(-300);
+    EXPECT_EQ(v.frameGeometry().top(), -20);
+}

@@ -4,7 +4,7 @@
 
 #include <QByteArray>
 
-typedef struct _XDisplay Display;
+typedef struct _XDisplay Display; // NOLINT(bugprone-reserved-identifier): Xlib's own name
 
 namespace vellaro::x11 {
 
