@@ -92,7 +92,7 @@ int virtualKeyCode(const QKeyEvent& e) {
     case Qt::Key_Delete:
         return 46;
     case Qt::Key_Asterisk:
-        return keypad ? 106 : 0xBB;
+        return keypad ? 106 : '8'; // Shift+8 on the keyboard the layout was made for
     case Qt::Key_Plus:
         return keypad ? 107 : 0xBB;
     case Qt::Key_Minus:
