@@ -101,8 +101,9 @@ const BoxSpec kBoxes[] = {
 };
 
 const LabelSpec kLabels[] = {
-    {"Label14", "  Wind      kts        QNH        Land  TakeOff", "", 105, 0, 4500, 285, true},
+    // The white copy lies under the header, so the header reads as engraved.
     {"Label15", "  Wind      kts        QNH        Land  TakeOff", "", 135, 20, 4500, 285, true},
+    {"Label14", "  Wind      kts        QNH        Land  TakeOff", "", 105, 0, 4500, 285, true},
     {"Label8", "",
      "Wenn DBL-Click, dann steht der komplette ATIS in der Zwischenablage plus "
      "RW-Channel",

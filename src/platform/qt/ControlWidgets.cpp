@@ -1,0 +1,294 @@
+#include "platform/qt/ControlWidgets.h"
+
+#include "platform/qt/Artwork.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
+
+namespace vellaro::qt {
+
+namespace {
+
+bool releasedInside(const QWidget* w, const QMouseEvent* e) {
+    return e->button() == Qt::LeftButton && w->rect().contains(e->position().toPoint());
+}
+
+// Key down for every key, key press for characters; true when the key was a
+// character the control has taken.
+bool routeKey(Control& c, QKeyEvent& e) {
+    if (const int vk = virtualKeyCode(e)) {
+        c.userKeyDown(vk);
+    }
+    const int ch = characterCode(e);
+    if (ch == 0 || ch == 9 || (e.modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
+        return false;
+    }
+    c.userKeyPress(ch);
+    return true;
+}
+
+} // namespace
+
+// ---- LabelView
+
+LabelView::LabelView(Label& label, QWidget* parent)
+    : QLabel(parent), ControlView(label), clicks_(label, false) {
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setMargin(0);
+    setIndent(0);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void LabelView::syncOwn(const char* prop) {
+    auto& l = static_cast<Label&>(control());
+    if (isProp(prop, {"Caption"})) {
+        setText(l.caption());
+    }
+    if (isProp(prop, {"ForeColor", "BackColor"})) {
+        applyColours(QPalette::WindowText, QPalette::Window, !l.transparent());
+    }
+}
+
+void LabelView::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) {
+        clicks_.press();
+    }
+}
+
+void LabelView::mouseReleaseEvent(QMouseEvent* e) {
+    if (releasedInside(this, e)) {
+        clicks_.release();
+    }
+}
+
+void LabelView::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) {
+        clicks_.doubleClick();
+    }
+}
+
+// ---- ButtonView
+
+ButtonView::ButtonView(Button& button, QWidget* parent)
+    : QPushButton(parent), ControlView(button), clicks_(button, true) {
+    setAutoDefault(false);
+    setDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] { clicks_.release(); });
+}
+
+void ButtonView::syncOwn(const char* prop) {
+    if (isProp(prop, {"Caption"})) {
+        setText(static_cast<Button&>(control()).caption());
+    }
+    if (isProp(prop, {"ForeColor", "BackColor"})) {
+        applyColours(QPalette::ButtonText, QPalette::Button, false);
+    }
+}
+
+void ButtonView::keyPressEvent(QKeyEvent* e) {
+    // Enter and Space click through the control, never through Qt's own handling.
+    if (routeKey(control(), *e)) {
+        e->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
+}
+
+void ButtonView::mousePressEvent(QMouseEvent* e) {
+    QPushButton::mousePressEvent(e);
+    if (e->button() == Qt::LeftButton) {
+        clicks_.press();
+    }
+}
+
+void ButtonView::mouseDoubleClickEvent(QMouseEvent* e) {
+    // Qt treats it as a press first; the router then hears of the double click.
+    QPushButton::mouseDoubleClickEvent(e);
+    if (e->button() == Qt::LeftButton) {
+        clicks_.doubleClick();
+    }
+}
+
+// ---- CheckView
+
+CheckView::CheckView(CheckBox& check, QWidget* parent)
+    : QCheckBox(parent), ControlView(check), clicks_(check, true) {
+    connect(this, &QCheckBox::clicked, this, [this] { clicks_.release(); });
+}
+
+void CheckView::syncOwn(const char* prop) {
+    auto& c = static_cast<CheckBox&>(control());
+    if (isProp(prop, {"Caption"})) {
+        setText(c.caption());
+    }
+    if (isProp(prop, {"Value"})) {
+        setTristate(c.value() == 2);
+        setCheckState(c.value() == 1   ? Qt::Checked
+                      : c.value() == 2 ? Qt::PartiallyChecked
+                                       : Qt::Unchecked);
+    }
+    if (isProp(prop, {"ForeColor", "BackColor"})) {
+        applyColours(QPalette::WindowText, QPalette::Window, c.backColor() != kDefaultColour);
+    }
+}
+
+void CheckView::keyPressEvent(QKeyEvent* e) {
+    if (routeKey(control(), *e)) {
+        e->accept();
+        return;
+    }
+    QCheckBox::keyPressEvent(e);
+}
+
+void CheckView::mousePressEvent(QMouseEvent* e) {
+    QCheckBox::mousePressEvent(e);
+    if (e->button() == Qt::LeftButton) {
+        clicks_.press();
+    }
+}
+
+void CheckView::mouseDoubleClickEvent(QMouseEvent* e) {
+    // Qt treats it as a press first; the router then hears of the double click.
+    QCheckBox::mouseDoubleClickEvent(e);
+    if (e->button() == Qt::LeftButton) {
+        clicks_.doubleClick();
+    }
+}
+
+// ---- ComboView
+
+ComboView::ComboView(ComboBox& combo, QWidget* parent) : QComboBox(parent), ControlView(combo) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    connect(this, &QComboBox::activated, this, [this](int i) {
+        if (!syncing_) {
+            static_cast<ComboBox&>(control()).userSelect(i);
+        }
+    });
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& t) {
+        if (!syncing_) {
+            static_cast<ComboBox&>(control()).setText(t);
+        }
+    });
+}
+
+void ComboView::syncOwn(const char* prop) {
+    auto& c = static_cast<ComboBox&>(control());
+    syncing_ = true;
+    if (isProp(prop, {"List"})) {
+        clear();
+        addItems(c.list());
+    }
+    if (isProp(prop, {"List", "Text", "ListIndex"}) && lineEdit()->text() != c.text()) {
+        lineEdit()->setText(c.text());
+    }
+    syncing_ = false;
+    if (isProp(prop, {"ForeColor", "BackColor"})) {
+        applyColours(QPalette::Text, QPalette::Base, false);
+    }
+}
+
+void ComboView::keyPressEvent(QKeyEvent* e) {
+    if (const int vk = virtualKeyCode(*e)) {
+        control().userKeyDown(vk);
+    }
+    QComboBox::keyPressEvent(e);
+}
+
+// ---- PictureView
+
+PictureView::PictureView(PictureBox& picture, QWidget* parent)
+    : QWidget(parent), ControlView(picture), clicks_(picture, false) {}
+
+void PictureView::syncOwn(const char* prop) {
+    auto& p = static_cast<PictureBox&>(control());
+    if (isProp(prop, {"Picture"})) {
+        image_ = QImage();
+        if (!p.picturePath().isEmpty()) {
+            image_.load(p.picturePath());
+        }
+        if (image_.isNull() && !p.builtinPicture().isEmpty()) {
+            image_ = builtinChart(p.builtinPicture(),
+                                  QSize(toPixels(p.pictureWidth()), toPixels(p.pictureHeight())));
+        }
+    }
+    update();
+}
+
+void PictureView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const auto back = toQColor(control().backColor(), QApplication::palette());
+    painter.fillRect(rect(), back.value_or(palette().color(QPalette::Window)));
+    if (!image_.isNull()) {
+        painter.drawImage(0, 0, image_);
+    }
+}
+
+void PictureView::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) {
+        clicks_.press();
+    }
+}
+
+void PictureView::mouseReleaseEvent(QMouseEvent* e) {
+    if (releasedInside(this, e)) {
+        clicks_.release();
+    }
+}
+
+void PictureView::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) {
+        clicks_.doubleClick();
+    }
+}
+
+// ---- ShapeView, LineView
+
+ShapeView::ShapeView(Shape& shape, QWidget* parent) : QWidget(parent), ControlView(shape) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeView::syncOwn(const char*) {
+    update();
+}
+
+void ShapeView::paintEvent(QPaintEvent*) {
+    const auto& s = static_cast<Shape&>(control());
+    const QPalette& pal = QApplication::palette();
+    QPainter painter(this);
+    const int bw = std::max(1, s.borderWidth());
+    QPen pen(toQColor(s.foreColor(), pal).value_or(Qt::black), bw);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    const auto fill = s.filled() ? toQColor(s.backColor(), pal) : std::nullopt;
+    painter.setBrush(fill ? QBrush(*fill) : QBrush(Qt::NoBrush));
+    const QRectF inner = QRectF(rect()).adjusted(bw / 2.0, bw / 2.0, -bw / 2.0, -bw / 2.0);
+    if (s.shapeType() == ShapeType::Circle) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        const qreal d = std::min(inner.width(), inner.height());
+        painter.drawEllipse(QRectF(inner.center().x() - d / 2, inner.center().y() - d / 2, d, d));
+    } else {
+        painter.drawRect(inner);
+    }
+}
+
+LineView::LineView(Line& line, QWidget* parent) : QWidget(parent), ControlView(line) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineView::syncOwn(const char*) {
+    update();
+}
+
+void LineView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const auto c = toQColor(control().foreColor(), QApplication::palette());
+    painter.fillRect(rect(), c.value_or(QColor(0x80, 0x80, 0x80)));
+}
+
+} // namespace vellaro::qt

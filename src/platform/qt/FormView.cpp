@@ -1,0 +1,305 @@
+#include "platform/qt/FormView.h"
+
+#include "platform/qt/ControlWidgets.h"
+#include "platform/qt/FrontEnd.h"
+#include "platform/qt/NativeBackend.h"
+#include "platform/qt/TextWidgets.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPainter>
+#include <QWindow>
+
+namespace vellaro::qt {
+
+namespace {
+
+// The window system's own answers to our geometry requests arrive a little later;
+// only a move after this settling time is the user's.
+constexpr qint64 kSettleMs = 500;
+
+bool lightweight(ControlKind k) {
+    return k == ControlKind::Label || k == ControlKind::Shape || k == ControlKind::Line;
+}
+
+} // namespace
+
+FormView::FormView(Form& form, FrontEnd& frontEnd)
+    : QWidget(nullptr, Qt::Window), form_(form), frontEnd_(frontEnd) {
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFont(frontEnd.consoleFont());
+    setObjectName(form.name());
+    sinceApplied_.start();
+    buildControls();
+    form_.observer = [this](Control* c, const char* prop) { changed(c, prop); };
+    for (auto& [control, view] : views_) {
+        view->sync(nullptr);
+    }
+    syncWindow(nullptr);
+}
+
+FormView::~FormView() {
+    form_.observer = nullptr;
+}
+
+void FormView::buildControls() {
+    // As in the classic toolkit, labels, shapes and lines lie on the window itself,
+    // under every box and button; within each layer a later control lies above an
+    // earlier one. So a label over a box never swallows the box's clicks.
+    auto make = [this](Control& c, QWidget* parent) -> ControlView* {
+        switch (c.kind()) {
+        case ControlKind::TextBox: {
+            auto& box = static_cast<TextBox&>(c);
+            if (box.multiLine()) {
+                return new BoxMemo(box, parent);
+            }
+            return new BoxEdit(box, parent);
+        }
+        case ControlKind::Label:
+            return new LabelView(static_cast<Label&>(c), parent);
+        case ControlKind::Button:
+            return new ButtonView(static_cast<Button&>(c), parent);
+        case ControlKind::CheckBox:
+            return new CheckView(static_cast<CheckBox&>(c), parent);
+        case ControlKind::ComboBox:
+            return new ComboView(static_cast<ComboBox&>(c), parent);
+        case ControlKind::PictureBox:
+            return new PictureView(static_cast<PictureBox&>(c), parent);
+        case ControlKind::Shape:
+            return new ShapeView(static_cast<Shape&>(c), parent);
+        case ControlKind::Line:
+            return new LineView(static_cast<Line&>(c), parent);
+        case ControlKind::Timer:
+            break;
+        }
+        return nullptr;
+    };
+    auto containerOf = [this](const Control& c) -> QWidget* {
+        if (c.kind() != ControlKind::Shape) {
+            return nullptr;
+        }
+        const QString& owner = static_cast<const Shape&>(c).container();
+        if (owner.isEmpty()) {
+            return nullptr;
+        }
+        if (Control* p = form_.find(owner)) {
+            if (auto it = views_.find(p); it != views_.end()) {
+                return it->second->widget();
+            }
+        }
+        return nullptr;
+    };
+    std::vector<Control*> onContainers;
+    for (const auto& c : form_.controls()) {
+        if (c->kind() == ControlKind::Shape &&
+            !static_cast<const Shape&>(*c).container().isEmpty()) {
+            onContainers.push_back(c.get());
+        } else if (lightweight(c->kind())) {
+            views_[c.get()] = make(*c, this);
+        }
+    }
+    for (const auto& c : form_.controls()) {
+        if (!lightweight(c->kind()) && c->kind() != ControlKind::Timer) {
+            views_[c.get()] = make(*c, this);
+        }
+    }
+    for (Control* c : onContainers) {
+        QWidget* parent = containerOf(*c);
+        views_[c] = make(*c, parent != nullptr ? parent : this);
+    }
+}
+
+ControlView* FormView::viewOf(const Control& c) const {
+    auto it = views_.find(&c);
+    return it == views_.end() ? nullptr : it->second;
+}
+
+void FormView::setBackgroundPicture(const QImage& picture) {
+    background_ = picture;
+    update();
+}
+
+void FormView::changed(Control* c, const char* prop) {
+    const FrontEnd::SyncScope scope(frontEnd_);
+    if (c == nullptr) {
+        syncWindow(prop);
+        return;
+    }
+    ControlView* v = viewOf(*c);
+    if (v == nullptr) {
+        return;
+    }
+    if (isProp(prop, {"Focus"})) {
+        frontEnd_.showFocus(*v);
+        return;
+    }
+    v->sync(prop);
+}
+
+void FormView::syncWindow(const char* prop) {
+    if (isProp(prop, {"Caption"})) {
+        setWindowTitle(form_.caption());
+    }
+    if (isProp(prop, {"BackColor"})) {
+        QPalette p = palette();
+        const auto back = toQColor(form_.backColor(), QApplication::palette());
+        p.setColor(QPalette::Window,
+                   back.value_or(QApplication::palette().color(QPalette::Window)));
+        setPalette(p);
+        update();
+    }
+    if (isProp(prop, {"Left", "Top", "Width", "Height"})) {
+        applyGeometry();
+    }
+    if (isProp(prop, {"Enabled"})) {
+        setEnabled(form_.enabled());
+    }
+    if (isProp(prop, {"TopMost"})) {
+        applyTopMost();
+    }
+    if (isProp(prop, {"Visible", "Loaded"})) {
+        applyVisibility();
+    }
+    if (isProp(prop, {"WindowState"})) {
+        applyWindowState();
+    }
+}
+
+void FormView::applyWindowState() {
+    const bool minimized = form_.windowState() == 1;
+    if (!isVisible() || minimized == isMinimized()) {
+        return;
+    }
+    applying_ = true;
+    if (minimized) {
+        showMinimized();
+    } else {
+        showNormal();
+    }
+    applying_ = false;
+}
+
+void FormView::applyGeometry() {
+    applying_ = true;
+    const QSize outer(toPixels(form_.width()), toPixels(form_.height()));
+    const QSize client = (outer - frameExtra_).expandedTo(QSize(1, 1));
+    setFixedSize(client);
+    move(toPixels(form_.left()), toPixels(form_.top()));
+    sinceApplied_.restart();
+    applying_ = false;
+}
+
+void FormView::applyVisibility() {
+    const bool shown = form_.loaded() && form_.visible();
+    if (shown == isVisible()) {
+        return;
+    }
+    if (!shown) {
+        hide();
+        return;
+    }
+    // The stay-on-top flag is cheapest set while hidden; it then comes with the show.
+    setWindowFlag(Qt::WindowStaysOnTopHint, form_.topMost());
+    applyGeometry();
+    if (form_.windowState() == 1) {
+        showMinimized();
+        return;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void FormView::applyTopMost() {
+    const bool on = form_.topMost();
+    if (!isVisible()) {
+        setWindowFlag(Qt::WindowStaysOnTopHint, on);
+        return;
+    }
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != on) {
+        // Changing the flag the usual way would hide the window: tell the native
+        // window directly and keep the widget's idea of its flags in step.
+        Qt::WindowFlags flags = windowFlags();
+        flags.setFlag(Qt::WindowStaysOnTopHint, on);
+        overrideWindowFlags(flags);
+        if (QWindow* w = windowHandle()) {
+            w->setFlags(flags);
+        }
+    }
+    bool done = false;
+    if (QWindow* w = windowHandle()) {
+        done = native::setTopMost(*w, on);
+    }
+    if (!done && windowFlags().testFlag(Qt::WindowStaysOnTopHint) != on) {
+        setWindowFlag(Qt::WindowStaysOnTopHint, on);
+        show();
+    }
+    if (on) {
+        raise();
+    }
+}
+
+void FormView::noteFrame() {
+    if (!isVisible()) {
+        return;
+    }
+    const QSize extra = frameGeometry().size() - size();
+    if (extra.width() >= 0 && extra.height() >= 0 && extra != frameExtra_) {
+        frameExtra_ = extra;
+        applyGeometry();
+    }
+}
+
+void FormView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::Window));
+    if (!background_.isNull()) {
+        p.drawImage(0, 0, background_);
+    }
+}
+
+void FormView::mousePressEvent(QMouseEvent*) {
+    form_.userMouseDown();
+}
+
+void FormView::closeEvent(QCloseEvent* e) {
+    // The console decides what closing means; the widget only passes the request on.
+    e->ignore();
+    frontEnd_.windowClosed(*this);
+}
+
+void FormView::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange && !applying_ && isVisible()) {
+        // The user minimized or restored the window with the window system.
+        form_.setWindowState(isMinimized() ? 1 : 0);
+    }
+}
+
+void FormView::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    noteFrame();
+}
+
+void FormView::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    noteFrame();
+}
+
+void FormView::moveEvent(QMoveEvent* e) {
+    QWidget::moveEvent(e);
+    noteFrame();
+    if (applying_ || !isVisible() || sinceApplied_.elapsed() < kSettleMs) {
+        return;
+    }
+    // The user moved the window: the form learns where it stands now.
+    const QPoint at = frameGeometry().topLeft();
+    if (at.x() != toPixels(form_.left())) {
+        form_.setLeft(at.x() * kTwipsPerPixel);
+    }
+    if (at.y() != toPixels(form_.top())) {
+        form_.setTop(at.y() * kTwipsPerPixel);
+    }
+}
+
+} // namespace vellaro::qt

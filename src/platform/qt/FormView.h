@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/Form.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QWidget>
+
+#include <unordered_map>
+
+namespace vellaro::qt {
+
+class ControlView;
+class FrontEnd;
+
+// One window of the console as a real top-level widget, with a child widget per
+// control. Everything it shows comes from the form; the only way back is the
+// user's input and the user moving the window.
+class FormView : public QWidget {
+  public:
+    FormView(Form& form, FrontEnd& frontEnd);
+    ~FormView() override;
+
+    Form& form() const { return form_; }
+    ControlView* viewOf(const Control& c) const;
+    // Drawn from the top left corner over the back colour.
+    void setBackgroundPicture(const QImage& picture);
+    // Width and height of the window frame around the client area, in pixels.
+    QSize frameExtra() const { return frameExtra_; }
+
+  protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+  private:
+    void buildControls();
+    void changed(Control* c, const char* prop);
+    void syncWindow(const char* prop);
+    void applyGeometry();
+    void applyVisibility();
+    void applyTopMost();
+    void applyWindowState();
+    void noteFrame();
+
+    Form& form_;
+    FrontEnd& frontEnd_;
+    std::unordered_map<const Control*, ControlView*> views_;
+    QImage background_;
+    QSize frameExtra_{0, 0};
+    QElapsedTimer sinceApplied_;
+    bool applying_ = false;
+};
+
+} // namespace vellaro::qt

@@ -1,0 +1,104 @@
+#include "platform/qt/FrontEnd.h"
+
+#include "core/Console.h"
+#include "platform/qt/Artwork.h"
+#include "platform/qt/ControlView.h"
+#include "platform/qt/FormView.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+
+namespace vellaro::qt {
+
+FrontEnd::FrontEnd(Console& console) : console_(console) {
+    font_ = QApplication::font();
+    font_.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                       QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                       QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"),
+                       QStringLiteral("DejaVu Sans")});
+    font_.setPixelSize(11);
+    const auto forms = console_.forms();
+    for (std::size_t i = 0; i < forms.size(); ++i) {
+        views_[i] = std::make_unique<FormView>(*forms[i], *this);
+    }
+    views_[0]->setBackgroundPicture(backgroundTexture());
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { focusChanged(now); });
+}
+
+FrontEnd::~FrontEnd() = default;
+
+FormView& FrontEnd::view(const Form& form) const {
+    for (const auto& v : views_) {
+        if (&v->form() == &form) {
+            return *v;
+        }
+    }
+    return *views_[0];
+}
+
+ControlView* FrontEnd::viewOf(const Control& control) const {
+    return view(control.form()).viewOf(control);
+}
+
+void FrontEnd::showFocus(ControlView& view) {
+    QWidget* w = view.widget();
+    if (w->focusPolicy() == Qt::NoFocus || w->hasFocus()) {
+        return;
+    }
+    showingFocus_ = true;
+    w->setFocus(Qt::OtherFocusReason);
+    showingFocus_ = false;
+}
+
+void FrontEnd::focusChanged(QWidget* now) {
+    if (showingFocus_ || now == nullptr || ControlView::of(now) == nullptr) {
+        return;
+    }
+    if (syncDepth_ > 0) {
+        // Qt moved the focus because a change hid or disabled the focused widget:
+        // the form hears of it once the change itself is done.
+        QPointer<QWidget> w(now);
+        QTimer::singleShot(0, this, [this, w] {
+            if (!w.isNull() && QApplication::focusWidget() == w) {
+                adoptFocus(w);
+            }
+        });
+        return;
+    }
+    adoptFocus(now);
+}
+
+void FrontEnd::adoptFocus(QWidget* now) {
+    ControlView* v = ControlView::of(now);
+    if (v == nullptr) {
+        return;
+    }
+    Control& c = v->control();
+    if (c.focusable() && c.form().focused() != &c) {
+        c.form().setFocus(c);
+    }
+}
+
+void FrontEnd::windowClosed(FormView& view) {
+    Form& form = view.form();
+    if (&form == &console_.form1()) {
+        console_.close();
+        return;
+    }
+    form.setVisible(false);
+    // Never leave the controller without a window: a side window closed while the
+    // main window was put away brings the main window back.
+    for (Form* f : console_.forms()) {
+        if (f->loaded() && f->visible()) {
+            return;
+        }
+    }
+    if (!console_.ended()) {
+        console_.form1().setEnabled(true);
+        console_.form1().setVisible(true);
+    }
+}
+
+} // namespace vellaro::qt

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QFont>
+#include <QObject>
+
+#include <array>
+#include <memory>
+
+class QWidget;
+
+namespace vellaro {
+class Console;
+class Control;
+class Form;
+} // namespace vellaro
+
+namespace vellaro::qt {
+
+class ControlView;
+class FormView;
+
+// The console's five windows on the screen, and the input focus kept in step
+// between the widgets and the forms in both directions.
+class FrontEnd : public QObject {
+  public:
+    explicit FrontEnd(Console& console);
+    ~FrontEnd() override;
+
+    FormView& view(const Form& form) const;
+    ControlView* viewOf(const Control& control) const;
+
+    // The classic 8 point sans serif the layout was made for.
+    QFont consoleFont() const { return font_; }
+
+    // While the forms' changes are being shown, Qt's own focus moves wait.
+    class SyncScope {
+      public:
+        explicit SyncScope(FrontEnd& f) : f_(f) { ++f_.syncDepth_; }
+        ~SyncScope() { --f_.syncDepth_; }
+        SyncScope(const SyncScope&) = delete;
+        SyncScope& operator=(const SyncScope&) = delete;
+
+      private:
+        FrontEnd& f_;
+    };
+
+    // A form moved its focus: the widget follows, without echo.
+    void showFocus(ControlView& view);
+    // The window system asks to close a window.
+    void windowClosed(FormView& view);
+
+  private:
+    void focusChanged(QWidget* now);
+    void adoptFocus(QWidget* now);
+
+    Console& console_;
+    QFont font_;
+    std::array<std::unique_ptr<FormView>, 5> views_;
+    int syncDepth_ = 0;
+    bool showingFocus_ = false;
+};
+
+} // namespace vellaro::qt

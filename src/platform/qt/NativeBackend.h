@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/InputInjector.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QWindow;
+
+// What the desktop program needs from the operating system beyond Qt. One source
+// folder per platform implements it (x11/ or win32/); CMake picks the folder.
+namespace vellaro::native {
+
+// Pointer and keyboard injection into whatever window has the pointer or focus.
+std::unique_ptr<InputInjector> createInputInjector();
+
+// Asks the window system to keep a shown window above all others, or to let it go.
+// False when there is no such call here and Qt's window flag has to do.
+bool setTopMost(QWindow& window, bool on);
+
+// Empty when a graphical display can be reached; otherwise what to tell the user.
+QString missingDisplayMessage();
+
+// Where the ATC client keeps its text-macro file on this platform.
+QString proControllerMacroFile();
+
+// Runs onTerminate on the user interface thread when the system asks the program to
+// end (SIGTERM, SIGINT, a console close), so the shut-down can save its files.
+void onTerminationRequest(std::function<void()> onTerminate);
+
+} // namespace vellaro::native
