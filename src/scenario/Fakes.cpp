@@ -77,12 +77,9 @@ void Launcher::start(const QString& program, const QStringList& arguments) {
 ManualClock::ManualClock() : start_(QDate(2000, 1, 1), QTime(0, 0, 0)) {}
 
 void ManualClock::set(const QDateTime& dt) {
-    start_ = dt;
-    elapsed_ = 0;
-    // Due times are relative to elapsed time; keep them where they were.
-    for (auto& e : entries_) {
-        e.due = std::max<qint64>(0, e.due);
-    }
+    // Due times count from the elapsed time, so only the origin moves: a timer
+    // due in 500 ms stays due in 500 ms after the clock is set.
+    start_ = dt.addMSecs(-elapsed_);
 }
 
 void ManualClock::schedule(Timer& timer, int ms) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace vellaro {
 
 class Console;
@@ -14,6 +16,14 @@ class AtisLetter {
     // Back to Alpha; the Label17 double click also flashes "OK".
     void restartAtAlpha(bool flash);
     void flashOk();
+
+    void Text18_Change();
+    void Text18_DblClick();
+    void Label17_DblClick();
+    void Timer6_Timer();
+
+    // The phonetic word of index 1 to 26, empty for any other index.
+    static QString wordFor(double index);
 
   private:
     Console& c_;

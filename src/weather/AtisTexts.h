@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace vellaro {
 
 class Console;
@@ -12,7 +14,19 @@ class AtisTexts {
     // Tower ATIS onto the clipboard, or nothing when station or direction has no text.
     void abc1();
 
+    void Command10_Click();
+    void Command34_Click();
+    void Command37_Click();
+
+    // The texts themselves, from the current weather block; the tower text is empty
+    // where there is none for the station and direction.
+    QString towerText() const;
+    QString radarText() const;
+    QString approachText() const;
+
   private:
+    void afterButton();
+
     Console& c_;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace vellaro {
 
 class Console;
@@ -15,6 +17,11 @@ class MetarDecoder {
     void mirrorToMiniInfo();
     // Recomputes the altimeter in inches from the QNH box.
     void updateInches();
+
+    // The transition level for a QNH in hectopascals; empty where the table has none.
+    static QString transitionLevelFor(double qnh);
+    // The six characters the inches label shows for a QNH box text.
+    static QString inchesFor(const QString& qnhText);
 
   private:
     Console& c_;

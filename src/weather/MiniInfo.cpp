@@ -1,10 +1,18 @@
 #include "weather/MiniInfo.h"
 
 #include "core/Console.h"
+#include "weather/MetarDecoder.h"
+
+#include <cmath>
 
 namespace vellaro {
 
 namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kUnfoldedHeight = 5580;
+// Tucks the caption bar above the screen edge.
+constexpr int kRaisedTop = -310;
 
 void buildMiniInfoWindow(Form& f) {
     f.setCaption(
@@ -63,7 +71,72 @@ void buildMiniInfoWindow(Form& f) {
 } // namespace
 
 MiniInfo::MiniInfo(Console& console) : c_(console) {
-    buildMiniInfoWindow(c_.form2());
+    Form& m = c_.form2();
+    buildMiniInfoWindow(m);
+    m.onLoad = [this] { Form_Load(); };
+    m.button(QStringLiteral("Command1")).onClick = [this] { Command1_Click(); };
+    m.button(QStringLiteral("Command2")).onClick = [this] { Command2_Click(); };
+    m.button(QStringLiteral("Command3")).onClick = [this] { Command3_Click(); };
+    c_.form1().button(QStringLiteral("Command9")).onClick = [this] { Command9_Click(); };
+}
+
+void MiniInfo::Form_Load() {
+    Form& m = c_.form2();
+    // Centred by the same pixel arithmetic as the main window.
+    const float screenPx = float(c_.platform().screen.size().width());
+    const float leftPx = (screenPx - float(m.width()) / kTwipsPerPixel) / 2;
+    m.setLeft(int(std::lround(leftPx * kTwipsPerPixel)));
+    m.setTopMost(true);
+}
+
+void MiniInfo::Command9_Click() {
+    Form& f = c_.form1();
+    Form& m = c_.form2();
+    f.setEnabled(false);
+    f.setVisible(false);
+    m.setEnabled(true);
+    m.setVisible(true);
+    c_.metarDecoder().mirrorToMiniInfo();
+    c_.form5().setVisible(false);
+}
+
+void MiniInfo::backToMainWindow() {
+    Form& f = c_.form1();
+    Form& m = c_.form2();
+    m.setEnabled(false);
+    m.setVisible(false);
+    f.setEnabled(true);
+    f.setVisible(true);
+}
+
+void MiniInfo::Command1_Click() {
+    backToMainWindow();
+}
+
+void MiniInfo::Command2_Click() {
+    Form& m = c_.form2();
+    m.setFocus(m.button(QStringLiteral("Command1")));
+    backToMainWindow();
+    // Only the strips come out; the fold state stays as it was.
+    Form& f = c_.form1();
+    f.label(QStringLiteral("Label1")).setCaption(QStringLiteral("Flugstreifen"));
+    f.setHeight(kUnfoldedHeight);
+    f.label(QStringLiteral("Label3")).setVisible(true);
+    f.label(QStringLiteral("Label1")).setVisible(true);
+}
+
+void MiniInfo::Command3_Click() {
+    Form& m = c_.form2();
+    m.setFocus(m.button(QStringLiteral("Command1")));
+    Button& toggle = m.button(QStringLiteral("Command3"));
+    if (toggle.caption() == QLatin1String("mini")) {
+        toggle.setCaption(QStringLiteral("norm"));
+        m.setTop(kRaisedTop);
+    } else if (toggle.caption() == QLatin1String("norm")) {
+        toggle.setCaption(QStringLiteral("mini"));
+        m.setTop(0);
+    }
+    m.setTopMost(true);
 }
 
 } // namespace vellaro

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 namespace vellaro {
 
 class Console;
@@ -10,6 +12,9 @@ class Runways {
     explicit Runways(Console& console);
 
     void loadrwy();
+
+    // What rwy.txt holds when the console writes it anew.
+    static QStringList defaultLines();
 
   private:
     Console& c_;
