@@ -73,8 +73,15 @@ void AutoAtis::autoAtis() {
     }
 
     // 10.-11.
-    getautoatis();
+    const bool decoded = getautoatis();
     c_.runways().loadrwy();
+    if (decoded) {
+        // The decoding copied the runway boxes while they were still empty; the
+        // Mini-Info window would otherwise never show the runways just chosen.
+        Form& mini = c_.form2();
+        mini.text("Text4").setText(f.text("Text4").text());
+        mini.text("Text5").setText(f.text("Text5").text());
+    }
 
     // 12. A new observation time.
     if (t6.text() != w.previousTimeBox) {
@@ -96,12 +103,12 @@ void AutoAtis::autoAtis() {
     c_.metarDecoder().updateInches();
 }
 
-void AutoAtis::getautoatis() {
+bool AutoAtis::getautoatis() {
     Form& f = c_.form1();
     WeatherState& w = c_.weather;
     const qsizetype p = text::instr(w.response, w.requestIcao + QLatin1Char(' '));
     if (p == 0) {
-        return;
+        return false;
     }
     w.metarExtract = text::mid(w.response, p);
     c_.putOnClipboard(w.metarExtract);
@@ -110,6 +117,7 @@ void AutoAtis::getautoatis() {
     f.timer("Timer2").setTimerEnabled(true);
     f.shape("Shape1").setBackColor(kGreen);
     f.label("Label8").setCaption(w.requestIcao);
+    return true;
 }
 
 void AutoAtis::Timer2_Timer() {

@@ -12,8 +12,8 @@ class AutoAtis {
 
     // Command40_Click, the AutoAtis button; also Enter in Text6 and both timers.
     void autoAtis();
-    // Finds the report in the response and decodes it.
-    void getautoatis();
+    // Finds the report in the response and decodes it; false when none was found.
+    bool getautoatis();
 
     void Timer2_Timer();
     void Timer3_Timer();
