@@ -68,7 +68,7 @@ QString QtHttpService::get(const QString& url) {
     ++running_;
     QPointer<QNetworkReply> reply = manager_->get(request);
     // Qt keeps at most this much unread; we drain it on every readyRead anyway.
-    reply->setReadBufferSize(256 * 1024);
+    reply->setReadBufferSize(qint64(256) * 1024);
 
     Transfer t;
     QEventLoop loop;
