@@ -1,17 +1,147 @@
 #include "platform/qt/QtHttpService.h"
 
+#include "core/DataFiles.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QTimer>
+#include <QUrl>
+
 namespace vellaro::qt {
 
-QtHttpService::QtHttpService(int timeoutMs) : timeoutMs_(timeoutMs) {}
+namespace {
+
+// The body as text: the charset the server names, else the 8-bit code page the
+// console uses for its own files (plain ASCII pages read the same either way).
+QString decodeBody(const QByteArray& body, const QString& contentType) {
+    static const QRegularExpression charsetRe(QStringLiteral(R"(charset\s*=\s*"?([^";\s]+))"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    const auto m = charsetRe.match(contentType);
+    if (m.hasMatch()) {
+        QStringDecoder decoder(m.captured(1).toLatin1().constData());
+        if (decoder.isValid()) {
+            return decoder.decode(body);
+        }
+    }
+    return fromWindows1252(body);
+}
+
+struct Transfer {
+    QByteArray body;
+    bool finished = false;
+    bool failed = false;
+};
+
+} // namespace
+
+QtHttpService::QtHttpService(int timeoutMs, qint64 maxBodyBytes)
+    : timeoutMs_(timeoutMs), maxBody_(maxBodyBytes) {}
 
 QtHttpService::~QtHttpService() = default;
 
 QString QtHttpService::get(const QString& url) {
-    return {};
+    const QUrl target(url);
+    const QString scheme = target.scheme().toLower();
+    if (!target.isValid() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+        return {};
+    }
+    if (!manager_) {
+        manager_ = std::make_unique<QNetworkAccessManager>();
+        manager_->setProxy(QNetworkProxy::NoProxy);
+    }
+
+    QNetworkRequest request(target);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(kMaxRedirects);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
+
+    ++running_;
+    QPointer<QNetworkReply> reply = manager_->get(request);
+    // Qt keeps at most this much unread; we drain it on every readyRead anyway.
+    reply->setReadBufferSize(qint64(256) * 1024);
+
+    Transfer t;
+    QEventLoop loop;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+
+    auto fail = [&] {
+        t.failed = true;
+        if (reply && reply->isRunning()) {
+            reply->abort();
+        }
+    };
+    auto drain = [&] {
+        if (t.failed || !reply) {
+            return;
+        }
+        const QByteArray chunk = reply->readAll();
+        if (t.body.size() + chunk.size() > maxBody_) {
+            // A cut page could look like a real answer; treat it as no answer.
+            t.body.clear();
+            fail();
+            return;
+        }
+        t.body += chunk;
+    };
+
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > maxBody_) {
+            fail();
+        }
+    });
+    QObject::connect(reply, &QIODevice::readyRead, &loop, drain);
+    QObject::connect(reply, &QNetworkReply::finished, &loop, [&] {
+        drain();
+        t.finished = true;
+        loop.quit();
+    });
+    QObject::connect(&deadline, &QTimer::timeout, &loop, fail);
+
+    deadline.start(timeoutMs_);
+    if (!reply->isFinished()) {
+        loop.exec();
+    } else {
+        drain();
+        t.finished = true;
+    }
+    deadline.stop();
+
+    QString result;
+    if (reply) {
+        // The application may be quitting (all event loops are told to end): give up.
+        if (!t.finished) {
+            t.failed = true;
+            QObject::disconnect(reply, nullptr, &loop, nullptr);
+            reply->abort();
+        }
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        const bool ok =
+            !t.failed && reply->error() == QNetworkReply::NoError && status >= 200 && status < 300;
+        if (ok) {
+            result =
+                decodeBody(t.body, reply->header(QNetworkRequest::ContentTypeHeader).toString());
+        }
+        QObject::disconnect(reply, nullptr, &loop, nullptr);
+        reply->deleteLater();
+    }
+    --running_;
+    return result;
 }
 
 bool QtHttpService::busy() const {
-    return busy_;
+    return running_ > 0;
 }
 
 } // namespace vellaro::qt
