@@ -55,13 +55,6 @@ void Runways::loadrwy() {
             takeoff.setText(mid(line, 10, 3));
         }
     }
-    // The decoding copied the weather block into the Mini-Info window before the
-    // runways were chosen; without this its runway boxes would always stay blank.
-    Form& m = c_.form2();
-    if (m.loaded()) {
-        m.text(QStringLiteral("Text4")).setText(landing.text());
-        m.text(QStringLiteral("Text5")).setText(takeoff.text());
-    }
 }
 
 } // namespace vellaro

@@ -101,14 +101,3 @@ TEST_F(RunwaySelection, UnreadableFileCreatesAndSaysNothing) {
     EXPECT_EQ(select("EDDT", "270", "x"), std::make_pair(QStringLiteral("x"), QStringLiteral("x")));
     EXPECT_TRUE(s.messages.shown().isEmpty());
 }
-
-TEST_F(RunwaySelection, ChosenRunwaysReachAnOpenMiniInfoWindow) {
-    c.runways().loadrwy();
-    select("EDDT", "270");
-    EXPECT_FALSE(mini().loaded());
-
-    mini().load();
-    select("EDDT", "090");
-    EXPECT_EQ(mini().text(QStringLiteral("Text4")).text(), "08L");
-    EXPECT_EQ(mini().text(QStringLiteral("Text5")).text(), "08R");
-}
