@@ -5,8 +5,6 @@
 
 namespace vellaro {
 
-namespace {
-
 bool toBool(const QVariant& v) {
     if (v.typeId() == QMetaType::QString) {
         const QString s = v.toString().trimmed().toLower();
@@ -14,8 +12,6 @@ bool toBool(const QVariant& v) {
     }
     return v.toLongLong() != 0 || v.toBool();
 }
-
-} // namespace
 
 Control::Control(Form& form, ControlKind kind, QString name, int index)
     : form_(form), kind_(kind), name_(std::move(name)), index_(index) {}

@@ -21,6 +21,9 @@ inline constexpr Colour kLandingGreen = 0x00C000;
 inline constexpr Colour kWhite = 0xFFFFFF;
 inline constexpr Colour kButtonFace = 0x8000000F;
 
+// A property value as a boolean: true/false, 1/0 (and the classic -1 for true).
+bool toBool(const QVariant& v);
+
 enum class ControlKind {
     TextBox,
     Label,

@@ -4,18 +4,6 @@
 
 namespace vellaro {
 
-namespace {
-
-bool toBool(const QVariant& v) {
-    if (v.typeId() == QMetaType::QString) {
-        const QString s = v.toString().trimmed().toLower();
-        return s == QLatin1String("true") || s == QLatin1String("1") || s == QLatin1String("-1");
-    }
-    return v.toLongLong() != 0 || v.toBool();
-}
-
-} // namespace
-
 Form::Form(QString name, TimerService& timers) : name_(std::move(name)), timers_(timers) {}
 
 Form::~Form() {
