@@ -1,5 +1,7 @@
 #include "network/ServiceAddresses.h"
 
+#include "core/Text.h"
+
 #include "core/Console.h"
 
 #include <QUrl>
@@ -94,6 +96,19 @@ QString ServiceAddresses::fill(const QString& addressTemplate, const QString& va
 
 QString ServiceAddresses::url(Service service, const QString& value) const {
     return fill(addressTemplate(service), value);
+}
+
+QString ServiceAddresses::cutNoaaReport(const QString& page, const QString& key) {
+    QString r = page;
+    const qsizetype p = text::instr(r, key);
+    if (p != 0) {
+        r = text::mid(r, p);
+    }
+    const qsizetype br = text::instr(r, QStringLiteral("<BR>"));
+    if (br != 0) {
+        r = text::left(r, br - 1);
+    }
+    return r;
 }
 
 } // namespace vellaro

@@ -34,6 +34,9 @@ class ServiceAddresses {
     static std::optional<Service> serviceByName(const QString& name);
     // Puts the value, percent-encoded, in the place of every "{icao}".
     static QString fill(const QString& addressTemplate, const QString& value);
+    // The report in a NOAA page: from the first occurrence of key up to the next "<BR>"
+    // (each cut skipped when its mark is not there).
+    static QString cutNoaaReport(const QString& page, const QString& key);
 
   private:
     Console& c_;

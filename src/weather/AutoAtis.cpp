@@ -62,14 +62,7 @@ void AutoAtis::autoAtis() {
     }
     w.response = body;
     if (!ivao) {
-        const qsizetype p = text::instr(w.response, w.noaaKey);
-        if (p != 0) {
-            w.response = text::mid(w.response, p);
-        }
-        const qsizetype br = text::instr(w.response, QStringLiteral("<BR>"));
-        if (br != 0) {
-            w.response = text::left(w.response, br - 1);
-        }
+        w.response = ServiceAddresses::cutNoaaReport(w.response, w.noaaKey);
     }
 
     // 10.-11.

@@ -34,19 +34,6 @@ const QString kCreatedMessage = QStringLiteral(
 const QString kTimeoutText = QStringLiteral("Timeout!\r\nDer Metar ist z.Z. nicht erreichbar.\r\n"
                                             "Bitte probieren Sie es etwas später noch einmal.");
 
-// Response cut the NOAA way: from the airport's code to the next "<BR>".
-QString cutNoaa(QString r, const QString& code) {
-    const qsizetype p = text::instr(r, code);
-    if (p != 0) {
-        r = text::mid(r, p);
-    }
-    const qsizetype br = text::instr(r, QStringLiteral("<BR>"));
-    if (br != 0) {
-        r = text::left(r, br - 1);
-    }
-    return r;
-}
-
 } // namespace
 
 Overview::Overview(Console& console) : c_(console) {
@@ -105,7 +92,7 @@ void Overview::Command41_Click() {
                 return; // closed while we waited
             }
             if (!ivao) {
-                rk = cutNoaa(rk, code);
+                rk = ServiceAddresses::cutNoaaReport(rk, code);
             }
             // 6.
             all += rk;
