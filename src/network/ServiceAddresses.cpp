@@ -1,8 +1,7 @@
 #include "network/ServiceAddresses.h"
 
-#include "core/Text.h"
-
 #include "core/Console.h"
+#include "core/Text.h"
 
 #include <QUrl>
 
