@@ -1,6 +1,6 @@
 #include "core/MainWindowLayout.h"
 
-#include "platform/Form.h"
+#include "core/MainWindow.h"
 
 namespace vellaro {
 
@@ -178,7 +178,7 @@ void addStripRows(Form& f) {
                               {"Text10", 4920, 735},
                               {"Text11", 5760, 3855}};
     for (const Column& col : columns) {
-        for (int row = 0; row < 7; ++row) {
+        for (int row = 0; row < kStripRows; ++row) {
             TextBox& t = f.add<TextBox>(u(col.name), row);
             const int top = 1680 + 420 * row;
             const bool callsign = QLatin1String(col.name) == QLatin1String("Text7");
@@ -187,27 +187,18 @@ void addStripRows(Form& f) {
             t.setGeometry(left, top, col.width, callsign ? 360 : 375);
         }
     }
-    f.text("Text7", 0).setForeColor(kBlack);
-    f.text("Text7", 0).setBackColor(kWhite);
-
     // Row buttons: colour toggle "Fa", move to first "1.", delete "Lö".
-    const char* const fa[] = {"Command29", "Command27", "Command28", "Command30",
-                              "Command31", "Command32", "Command33"};
-    const char* const first[] = {nullptr,     "Command21", "Command22", "Command23",
-                                 "Command24", "Command25", "Command26"};
-    const char* const del[] = {"Command17", "Command11", "Command12", "Command13",
-                               "Command14", "Command15", "Command16"};
-    for (int row = 0; row < 7; ++row) {
+    for (int row = 0; row < kStripRows; ++row) {
         const int top = 1680 + 420 * row;
-        Button& a = f.add<Button>(u(fa[row]));
+        Button& a = f.add<Button>(u(kRowColourButtons[row]));
         a.setCaption(QStringLiteral("Fa"));
         a.setGeometry(9720, top, 375, 375);
-        if (first[row] != nullptr) {
-            Button& b = f.add<Button>(u(first[row]));
+        if (kRowFirstButtons[row] != nullptr) {
+            Button& b = f.add<Button>(u(kRowFirstButtons[row]));
             b.setCaption(QStringLiteral("1."));
             b.setGeometry(10200, top, 375, 375);
         }
-        Button& d = f.add<Button>(u(del[row]));
+        Button& d = f.add<Button>(u(kRowDeleteButtons[row]));
         d.setCaption(u("Lö"));
         d.setGeometry(10680, top, 375, 375);
     }
@@ -248,40 +239,6 @@ void buildMainWindow(Form& f) {
     }
     addStripRows(f);
 
-    // Look of the boxes and labels that are not plain.
-    f.text("Text16").setMultiLine(true);
-    f.text("Text16").setBackColor(0xFFFFC0);
-    f.text("Text16").setVisible(false);
-    f.text("Text17").setBackColor(0xFFFFC0);
-    f.text("Text17").setVisible(false);
-    f.text("Text23").setVisible(false);
-    f.text("Text15").setMultiLine(true);
-    f.text("Text19").setMultiLine(true);
-    f.text("Text19").setBackColor(0xC0FFC0);
-    f.text("Text19").setForeColor(0xFF0000);
-    f.text("Text20").setMultiLine(true);
-    f.text("Text20").setScrollBars(true);
-    f.text("Text20").setBackColor(0xC0FFFF);
-    f.text("Text20").setForeColor(0xFF00FF);
-    f.text("Text21").setMultiLine(true);
-    f.text("Text21").setBackColor(0xFF0000);
-    f.text("Text21").setForeColor(0x00FFFF);
-    f.text("Text22").setMultiLine(true);
-    f.text("Text22").setBackColor(0xC0FFFF);
-    f.text("Text22").setForeColor(0xFF0000);
-    f.label("Label15").setForeColor(kWhite);
-    f.label("Label15").setTransparent(true);
-    f.label("Label14").setTransparent(true);
-    f.label("Label22").setForeColor(kRed);
-    f.label("Label22").setBackColor(0xC0FFC0);
-    f.label("Label11").setForeColor(0x008000);
-    f.label("Label12").setForeColor(kRed);
-    f.label("Label13").setForeColor(kRed);
-    f.label("Label27").setBackColor(0x00FFFF);
-    for (const char* name : {"Label24", "Label25", "Label10", "Label17", "Label26"}) {
-        f.label(u(name)).setTransparent(true);
-    }
-
     CheckBox& c1 = f.add<CheckBox>(QStringLiteral("Check1"));
     c1.setGeometry(9090, -105, 255, 255);
     c1.setToolTip(QStringLiteral("Wenn Haken, dann bleibt Fenster immer im Vordergrund"));
@@ -321,11 +278,48 @@ void buildMainWindow(Form& f) {
     for (const TimerSpec& s : timers) {
         f.add<Timer>(u(s.name)).setInterval(s.interval);
     }
+
+    const MainWindow w(f);
+    w.Text7[0].setForeColor(kBlack);
+    w.Text7[0].setBackColor(kWhite);
+    // Look of the boxes and labels that are not plain.
+    w.Text16.setMultiLine(true);
+    w.Text16.setBackColor(0xFFFFC0);
+    w.Text16.setVisible(false);
+    w.Text17.setBackColor(0xFFFFC0);
+    w.Text17.setVisible(false);
+    w.Text23.setVisible(false);
+    w.Text15.setMultiLine(true);
+    w.Text19.setMultiLine(true);
+    w.Text19.setBackColor(0xC0FFC0);
+    w.Text19.setForeColor(0xFF0000);
+    w.Text20.setMultiLine(true);
+    w.Text20.setScrollBars(true);
+    w.Text20.setBackColor(0xC0FFFF);
+    w.Text20.setForeColor(0xFF00FF);
+    w.Text21.setMultiLine(true);
+    w.Text21.setBackColor(0xFF0000);
+    w.Text21.setForeColor(0x00FFFF);
+    w.Text22.setMultiLine(true);
+    w.Text22.setBackColor(0xC0FFFF);
+    w.Text22.setForeColor(0xFF0000);
+    w.Label15.setForeColor(kWhite);
+    w.Label15.setTransparent(true);
+    w.Label14.setTransparent(true);
+    w.Label22.setForeColor(kRed);
+    w.Label22.setBackColor(0xC0FFC0);
+    w.Label11.setForeColor(0x008000);
+    w.Label12.setForeColor(kRed);
+    w.Label13.setForeColor(kRed);
+    w.Label27.setBackColor(0x00FFFF);
+    for (Label* l : {&w.Label24, &w.Label25, &w.Label10, &w.Label17, &w.Label26}) {
+        l->setTransparent(true);
+    }
 }
 
-void startDesignTimers(Form& f) {
-    for (const char* name : {"Timer2", "Timer3", "Timer5"}) {
-        f.timer(u(name)).setTimerEnabled(true);
+void startDesignTimers(MainWindow& w) {
+    for (Timer* t : {&w.Timer2, &w.Timer3, &w.Timer5}) {
+        t->setTimerEnabled(true);
     }
 }
 

@@ -1,199 +1,163 @@
-#include "core/Console.h"
+#include "core/StateFields.h"
+
+#include "core/ConsoleState.h"
+#include "core/MainWindow.h"
+#include "core/WeatherState.h"
 
 #include <QPoint>
-
-#include <vector>
 
 namespace vellaro {
 
 namespace {
 
-struct Field {
-    const char* name;
-    std::function<QVariant(const Console&)> get;
-    std::function<void(Console&, const QVariant&)> set;
-};
-
-QVariant pointValue(const QPoint& p) {
+// How a field's value crosses to a script and back.
+QVariant toVariant(int v) {
+    return v;
+}
+QVariant toVariant(bool v) {
+    return v;
+}
+QVariant toVariant(double v) {
+    return v;
+}
+QVariant toVariant(const QString& v) {
+    return v;
+}
+QVariant toVariant(const QPoint& p) {
     return QStringLiteral("%1 %2").arg(p.x()).arg(p.y());
 }
 
-QPoint toPoint(const QVariant& v) {
+void fromVariant(const QVariant& v, int& out) {
+    out = v.toInt();
+}
+void fromVariant(const QVariant& v, bool& out) {
+    out = v.toString() == QLatin1String("true") || v.toInt() != 0;
+}
+void fromVariant(const QVariant& v, double& out) {
+    out = v.toDouble();
+}
+void fromVariant(const QVariant& v, QString& out) {
+    out = v.toString();
+}
+void fromVariant(const QVariant& v, QPoint& out) {
     const QStringList parts = v.toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (parts.size() != 2) {
-        return {};
-    }
-    return {parts[0].toInt(), parts[1].toInt()};
+    out = parts.size() == 2 ? QPoint(parts[0].toInt(), parts[1].toInt()) : QPoint();
 }
 
-#define INT_FIELD(owner, member)                                                                   \
-    Field {                                                                                        \
-#owner "." #member,                                                                        \
-            [](const Console&                                                                      \
-                   c) { return QVariant(c.owner.member); },                                        \
-                                                         [](Console & c,                           \
-                                                            const QVariant&                        \
-                                                                v) { c.owner.member = v.toInt(); } \
-    }
-#define BOOL_FIELD(owner, member)                                                                  \
-    Field {                                                                                        \
-#owner "." #member, [](const Console& c) { return QVariant(c.owner.member); },        \
-            [](Console& c, const QVariant& v) {                                                \
-                c.owner.member = v.toString() == QLatin1String("true") || v.toInt() != 0;      \
-            }            \
-    }
-#define TEXT_FIELD(owner, member)                                                                     \
-    Field {                                                                                           \
-#owner "." #member,                                                                           \
-            [](const Console&                                                                         \
-                   c) { return QVariant(c.owner.member); },                                           \
-                                                         [](Console & c,                              \
-                                                            const QVariant&                           \
-                                                                v) { c.owner.member =                 \
-                                                                         v.toString(); } \
-    }
-#define POINT_FIELD(owner, member)                                                                    \
-    Field {                                                                                           \
-#owner "." #member,                                                                           \
-            [](const Console&                                                                         \
-                   c) { return pointValue(c.owner.member); },                                         \
-                                                           [](Console & c,                            \
-                                                              const QVariant&                         \
-                                                                  v) { c.owner.member =               \
-                                                                           toPoint(v); } \
-    }
+} // namespace
 
-// A weather value that is a control's text or caption.
-Field textOf(const char* name, const char* control) {
-    return {
-        name,
-        [control](const Console& c) { return c.form1().text(QString::fromLatin1(control)).text(); },
-        [control](Console& c, const QVariant& v) {
-            c.form1().text(QString::fromLatin1(control)).setText(v.toString());
-        }};
+template <typename S, typename T>
+void StateFields::add(const char* owner, const char* name, S& s, T S::*m) {
+    fields_.push_back({QLatin1String(owner) + QLatin1Char('.') + QLatin1String(name),
+                       [&s, m] { return toVariant(s.*m); },
+                       [&s, m](const QVariant& v) { fromVariant(v, s.*m); }});
 }
 
-Field captionOf(const char* name, const char* control) {
-    return {name,
-            [control](const Console& c) {
-                return c.form1().label(QString::fromLatin1(control)).caption();
-            },
-            [control](Console& c, const QVariant& v) {
-                c.form1().label(QString::fromLatin1(control)).setCaption(v.toString());
-            }};
+void StateFields::addText(const char* name, TextBox& box) {
+    fields_.push_back({QStringLiteral("WeatherState.") + QLatin1String(name),
+                       [&box] { return QVariant(box.text()); },
+                       [&box](const QVariant& v) { box.setText(v.toString()); }});
 }
 
-const std::vector<Field>& fields() {
-    static const std::vector<Field> all = {
-        INT_FIELD(state, stripsCollapsed),
-        BOOL_FIELD(state, checkLabelsShown),
-        INT_FIELD(state, groundMarkColumns),
-        INT_FIELD(state, autoSid),
-        INT_FIELD(state, timerMinutes),
-        INT_FIELD(state, timerSeconds),
-        INT_FIELD(state, atcLineIndex),
-        INT_FIELD(state, conLineIndex),
-        INT_FIELD(state, flTablesClosed),
-        INT_FIELD(state, controllerPanelClosed),
-        INT_FIELD(state, ilsPanelClosed),
-        INT_FIELD(state, groundInfoClosed),
-        INT_FIELD(state, commandHandled),
-        TEXT_FIELD(state, startSquawk),
-        TEXT_FIELD(state, lastSquawk),
-        INT_FIELD(state, lookupRow),
-        TEXT_FIELD(state, webText),
-        TEXT_FIELD(state, overviewRunway1),
-        TEXT_FIELD(state, overviewRunway2),
-        TEXT_FIELD(state, overviewRunway3),
-        POINT_FIELD(state, cursorPoint),
-        POINT_FIELD(state, returnPoint),
-        POINT_FIELD(state, clickPoint1),
-        POINT_FIELD(state, clickPoint2),
-        INT_FIELD(state, pauseOver),
-        textOf("weather.windDirection", "Text1"),
-        textOf("weather.windSpeed", "Text2"),
-        textOf("weather.qnh", "Text3"),
-        textOf("weather.landingRunway", "Text4"),
-        textOf("weather.takeoffRunway", "Text5"),
-        textOf("weather.timeBox", "Text6"),
-        textOf("weather.atisLetter", "Text18"),
-        captionOf("weather.transitionLevel", "Label2"),
-        captionOf("weather.altimeterInches", "Label21"),
-        captionOf("weather.metarStation", "Label8"),
-        captionOf("weather.metarLine", "Label16"),
-        Field{"weather.autoMarker",
-              [](const Console& c) { return QVariant(c.form1().shape("Shape1").backColor()); },
-              [](Console& c, const QVariant& v) {
-                  c.form1().shape("Shape1").setBackColor(v.toLongLong());
-              }},
-        TEXT_FIELD(weather, metarTail),
-        TEXT_FIELD(weather, requestIcao),
-        TEXT_FIELD(weather, noaaKey),
-        TEXT_FIELD(weather, previousTimeBox),
-        INT_FIELD(weather, tickCount),
-        INT_FIELD(weather, firstRetrieval),
-        TEXT_FIELD(weather, response),
-        TEXT_FIELD(weather, metarExtract),
-        TEXT_FIELD(weather, atisStation),
-        Field{"weather.letterIndex",
-              [](const Console& c) { return QVariant(c.weather.letterIndex); },
-              [](Console& c, const QVariant& v) { c.weather.letterIndex = v.toDouble(); }},
-        TEXT_FIELD(weather, letterWord),
-        TEXT_FIELD(weather, voiceServer),
-        BOOL_FIELD(weather, immediateContact),
-    };
-    return all;
+void StateFields::addCaption(const char* name, Label& label) {
+    fields_.push_back({QStringLiteral("WeatherState.") + QLatin1String(name),
+                       [&label] { return QVariant(label.caption()); },
+                       [&label](const QVariant& v) { label.setCaption(v.toString()); }});
 }
 
-// "ConsoleState.x" -> "state.x", "WeatherState.x" -> "weather.x".
-QString internalName(const QString& qualified) {
-    if (qualified.startsWith(QLatin1String("ConsoleState."))) {
-        return QStringLiteral("state.") + qualified.mid(13);
-    }
-    if (qualified.startsWith(QLatin1String("WeatherState."))) {
-        return QStringLiteral("weather.") + qualified.mid(13);
-    }
-    return {};
+void StateFields::addBackColour(const char* name, Shape& shape) {
+    fields_.push_back({QStringLiteral("WeatherState.") + QLatin1String(name),
+                       [&shape] { return QVariant(shape.backColor()); },
+                       [&shape](const QVariant& v) { shape.setBackColor(v.toLongLong()); }});
 }
 
-const Field* findField(const QString& qualified) {
-    const QString n = internalName(qualified);
-    for (const Field& f : fields()) {
-        if (n == QLatin1String(f.name)) {
+StateFields::StateFields(ConsoleState& s, WeatherState& w, const MainWindow& f) {
+    const char* cs = "ConsoleState";
+    add(cs, "stripsCollapsed", s, &ConsoleState::stripsCollapsed);
+    add(cs, "checkLabelsShown", s, &ConsoleState::checkLabelsShown);
+    add(cs, "groundMarkColumns", s, &ConsoleState::groundMarkColumns);
+    add(cs, "autoSid", s, &ConsoleState::autoSid);
+    add(cs, "timerMinutes", s, &ConsoleState::timerMinutes);
+    add(cs, "timerSeconds", s, &ConsoleState::timerSeconds);
+    add(cs, "atcLineIndex", s, &ConsoleState::atcLineIndex);
+    add(cs, "conLineIndex", s, &ConsoleState::conLineIndex);
+    add(cs, "flTablesClosed", s, &ConsoleState::flTablesClosed);
+    add(cs, "controllerPanelClosed", s, &ConsoleState::controllerPanelClosed);
+    add(cs, "ilsPanelClosed", s, &ConsoleState::ilsPanelClosed);
+    add(cs, "groundInfoClosed", s, &ConsoleState::groundInfoClosed);
+    add(cs, "commandHandled", s, &ConsoleState::commandHandled);
+    add(cs, "startSquawk", s, &ConsoleState::startSquawk);
+    add(cs, "lastSquawk", s, &ConsoleState::lastSquawk);
+    add(cs, "lookupRow", s, &ConsoleState::lookupRow);
+    add(cs, "webText", s, &ConsoleState::webText);
+    add(cs, "overviewRunway1", s, &ConsoleState::overviewRunway1);
+    add(cs, "overviewRunway2", s, &ConsoleState::overviewRunway2);
+    add(cs, "overviewRunway3", s, &ConsoleState::overviewRunway3);
+    add(cs, "cursorPoint", s, &ConsoleState::cursorPoint);
+    add(cs, "returnPoint", s, &ConsoleState::returnPoint);
+    add(cs, "clickPoint1", s, &ConsoleState::clickPoint1);
+    add(cs, "clickPoint2", s, &ConsoleState::clickPoint2);
+    add(cs, "pauseOver", s, &ConsoleState::pauseOver);
+
+    // The shown weather values are the controls' own texts.
+    addText("windDirection", f.Text1);
+    addText("windSpeed", f.Text2);
+    addText("qnh", f.Text3);
+    addText("landingRunway", f.Text4);
+    addText("takeoffRunway", f.Text5);
+    addText("timeBox", f.Text6);
+    addText("atisLetter", f.Text18);
+    addCaption("transitionLevel", f.Label2);
+    addCaption("altimeterInches", f.Label21);
+    addCaption("metarStation", f.Label8);
+    addCaption("metarLine", f.Label16);
+    addBackColour("autoMarker", f.Shape1);
+
+    const char* ws = "WeatherState";
+    add(ws, "metarTail", w, &WeatherState::metarTail);
+    add(ws, "requestIcao", w, &WeatherState::requestIcao);
+    add(ws, "noaaKey", w, &WeatherState::noaaKey);
+    add(ws, "previousTimeBox", w, &WeatherState::previousTimeBox);
+    add(ws, "tickCount", w, &WeatherState::tickCount);
+    add(ws, "firstRetrieval", w, &WeatherState::firstRetrieval);
+    add(ws, "response", w, &WeatherState::response);
+    add(ws, "metarExtract", w, &WeatherState::metarExtract);
+    add(ws, "atisStation", w, &WeatherState::atisStation);
+    add(ws, "letterIndex", w, &WeatherState::letterIndex);
+    add(ws, "letterWord", w, &WeatherState::letterWord);
+    add(ws, "voiceServer", w, &WeatherState::voiceServer);
+    add(ws, "immediateContact", w, &WeatherState::immediateContact);
+}
+
+const StateFields::Field* StateFields::find(const QString& qualifiedName) const {
+    for (const Field& f : fields_) {
+        if (f.name == qualifiedName) {
             return &f;
         }
     }
     return nullptr;
 }
 
-} // namespace
-
-QVariant Console::stateField(const QString& qualifiedName) const {
-    const Field* f = findField(qualifiedName);
-    return f != nullptr ? f->get(*this) : QVariant();
+QVariant StateFields::get(const QString& qualifiedName) const {
+    const Field* f = find(qualifiedName);
+    return f != nullptr ? f->get() : QVariant();
 }
 
-bool Console::setStateField(const QString& qualifiedName, const QVariant& value) {
-    const Field* f = findField(qualifiedName);
+bool StateFields::set(const QString& qualifiedName, const QVariant& value) const {
+    const Field* f = find(qualifiedName);
     if (f == nullptr) {
         return false;
     }
-    f->set(*this, value);
+    f->set(value);
     return true;
 }
 
-QStringList Console::stateFieldNames() const {
-    QStringList names;
-    for (const Field& f : fields()) {
-        QString n = QString::fromLatin1(f.name);
-        if (n.startsWith(QLatin1String("state."))) {
-            n = QStringLiteral("ConsoleState.") + n.mid(6);
-        } else {
-            n = QStringLiteral("WeatherState.") + n.mid(8);
-        }
-        names.append(n);
+QStringList StateFields::names() const {
+    QStringList out;
+    for (const Field& f : fields_) {
+        out.append(f.name);
     }
-    return names;
+    return out;
 }
 
 } // namespace vellaro

@@ -1,9 +1,10 @@
 #include "flightlog/FlightLog.h"
 
-#include "core/Console.h"
+#include "core/Conventions.h"
+#include "core/DataFiles.h"
+#include "core/MainWindow.h"
 #include "core/Text.h"
 #include "panels/GroundInfo.h"
-#include "strips/StripRows.h"
 
 #include <QFile>
 
@@ -62,17 +63,17 @@ QString composeLogLine(const LogLine& line) {
     return out + flat(line.date) + sep + flat(line.time) + sep + flat(line.runway);
 }
 
-FlightLog::FlightLog(Console& console) : c_(console) {}
+FlightLog::FlightLog(MainWindow& window, GroundInfo& groundInfo, const DataFiles& files,
+                     const Clock& clock)
+    : w_(window), groundInfo_(groundInfo), files_(files), clock_(clock) {}
 
 void FlightLog::log(int n) {
-    Form& f = c_.form1();
-    auto box = [&f, n](int col) -> TextBox& {
-        return f.text(QString::fromLatin1(kRowBoxes[col]), n);
-    };
+    const auto boxes = w_.row(n);
+    auto box = [&boxes](int col) -> TextBox& { return *boxes[std::size_t(col)]; };
 
     // The hand-over comes first: it sees the callsign before it is cut.
     if (!isLandingRemark(box(4).text())) {
-        c_.groundInfo().handOver(text::trim(text::right(box(0).text(), 7)));
+        groundInfo_.handOver(text::trim(text::right(box(0).text(), 7)));
     }
     for (int col = 0; col < 5; ++col) {
         if (box(col).text().isEmpty()) {
@@ -89,17 +90,17 @@ void FlightLog::log(int n) {
     }
     const bool landingRunway =
         isLandingRemark(line.fields[4]) || line.fields[3] == QLatin1String("----");
-    line.runway = f.text(QString::fromLatin1(landingRunway ? "Text4" : "Text5")).text();
-    line.date = c_.dateText();
-    line.time = c_.timeText();
+    line.runway = (landingRunway ? w_.Text4 : w_.Text5).text();
+    line.date = dateText(clock_);
+    line.time = timeText(clock_);
 
     QStringList lines;
-    if (needsLineBreakFirst(c_.files().path(kLogFile))) {
+    if (needsLineBreakFirst(files_.path(kLogFile))) {
         lines << QString();
     }
     lines << composeLogLine(line);
     // A log that cannot be written loses this line only; the strip goes all the same.
-    c_.files().appendLines(kLogFile, lines);
+    files_.appendLines(kLogFile, lines);
 }
 
 } // namespace vellaro

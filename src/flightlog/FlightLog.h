@@ -6,7 +6,10 @@
 
 namespace vellaro {
 
-class Console;
+class Clock;
+class DataFiles;
+class GroundInfo;
+class MainWindow;
 
 // Widths of the five strip fields of a log line: callsign, destination, route,
 // squawk, remarks.
@@ -31,13 +34,17 @@ bool isLandingRemark(const QString& remarks);
 // Writes a deleted strip to log.txt.
 class FlightLog {
   public:
-    explicit FlightLog(Console& console);
+    FlightLog(MainWindow& window, GroundInfo& groundInfo, const DataFiles& files,
+              const Clock& clock);
 
     // Writes strip row n as one line of log.txt; hands a departure to Ground-Info.
     void log(int n);
 
   private:
-    Console& c_;
+    MainWindow& w_;
+    GroundInfo& groundInfo_;
+    const DataFiles& files_;
+    const Clock& clock_;
 };
 
 } // namespace vellaro

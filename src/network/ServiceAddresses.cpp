@@ -1,6 +1,6 @@
 #include "network/ServiceAddresses.h"
 
-#include "core/Console.h"
+#include "core/DataFiles.h"
 #include "core/Text.h"
 
 #include <QUrl>
@@ -48,7 +48,7 @@ bool isWebAddress(const QString& t) {
 
 } // namespace
 
-ServiceAddresses::ServiceAddresses(Console& console) : c_(console) {}
+ServiceAddresses::ServiceAddresses(const DataFiles& files) : files_(files) {}
 
 QString ServiceAddresses::serviceName(Service service) {
     return QString::fromLatin1(entryOf(service).name);
@@ -69,7 +69,7 @@ std::optional<ServiceAddresses::Service> ServiceAddresses::serviceByName(const Q
 
 QString ServiceAddresses::addressTemplate(Service service) const {
     // Read on every use, so an edit while the console runs counts from the next request.
-    const auto r = c_.files().readLines(QStringLiteral("services.txt"));
+    const auto r = files_.readLines(QStringLiteral("services.txt"));
     QString chosen = builtinTemplate(service);
     if (!r.ok()) {
         return chosen;

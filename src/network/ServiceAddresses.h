@@ -6,13 +6,13 @@
 
 namespace vellaro {
 
-class Console;
+class DataFiles;
 
 // Addresses of the outside HTTP services. Each is a template whose "{icao}" takes the
 // query value, percent-encoded; services.txt in the data folder may replace any of them.
 class ServiceAddresses {
   public:
-    explicit ServiceAddresses(Console& console);
+    explicit ServiceAddresses(const DataFiles& files);
 
     enum class Service {
         IvaoMetar,
@@ -39,7 +39,7 @@ class ServiceAddresses {
     static QString cutNoaaReport(const QString& page, const QString& key);
 
   private:
-    Console& c_;
+    const DataFiles& files_;
 };
 
 } // namespace vellaro

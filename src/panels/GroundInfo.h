@@ -2,13 +2,15 @@
 
 #include <QString>
 
+#include "panels/GroundInfoWindow.h"
+
 #include <array>
 
 namespace vellaro {
 
-class Console;
-
-inline constexpr int kGroundRows = 10;
+class GroundInfoWindow;
+class MainWindow;
+struct ConsoleState;
 
 // One row of the Ground-Info board: callsign and the cl, st and tx ticks.
 struct GroundRow {
@@ -25,12 +27,17 @@ void closeGaps(GroundBoard& board);
 // The Ground-Info window Form4.
 class GroundInfo {
   public:
-    explicit GroundInfo(Console& console);
+    GroundInfo(GroundInfoWindow& window, MainWindow& main, ConsoleState& state);
 
     // Enters a callsign into the first empty row, ticking cl (and st with two columns).
     void handOver(const QString& callsign);
     void loeschefeld(int i);
     void topit();
+
+    void Command1_Click(int i); // "Lö" of row i
+    void Command3_Click();      // "A": every row
+    void Label1_Click();        // the header parks the window out of sight
+    void Text1_LostFocus(int i);
 
     void Command36_Click(); // "GND" of the main window
 
@@ -38,7 +45,8 @@ class GroundInfo {
     GroundBoard readBoard() const;
     void writeBoard(const GroundBoard& board);
 
-    Console& c_;
+    GroundInfoWindow& g_;
+    ConsoleState& state_;
 };
 
 } // namespace vellaro

@@ -1,6 +1,6 @@
 #include "scenario/ScenarioSession.h"
 
-#include "core/Console.h"
+#include "console/Console.h"
 #include "scenario/Fakes.h"
 
 #include <QSet>

@@ -1,6 +1,6 @@
 #include "scenario/ScenarioSession.h"
 
-#include "core/Console.h"
+#include "console/Console.h"
 #include "core/DataFiles.h"
 #include "scenario/Fakes.h"
 

@@ -1,8 +1,8 @@
 #include "strips/Clearance.h"
 
-#include "core/Console.h"
+#include "core/Conventions.h"
+#include "core/MainWindow.h"
 #include "core/Text.h"
-#include "strips/StripRows.h"
 
 namespace vellaro {
 
@@ -20,26 +20,25 @@ QString releaseText(const QString& callsignBox, const QString& route, const QStr
            QStringLiteral(" DEP") + QStringLiteral(", IC=") + initialClimb + QStringLiteral("ft.");
 }
 
-Clearance::Clearance(Console& console) : c_(console) {
-    Form& f = c_.form1();
-    for (int n = 0; n < kStripRows; ++n) {
-        f.text(QStringLiteral("Text7"), n).onGotFocus = [this, n] { releaseRequest(n); };
-    }
-}
+Clearance::Clearance(MainWindow& window, Clipboard& clipboard)
+    : w_(window), clipboard_(clipboard) {}
 
 void Clearance::fgc(int n) {
-    const Form& f = c_.form1();
-    c_.putOnClipboard(clearanceText(
-        f.text(QStringLiteral("Text11"), n).text(), f.text(QStringLiteral("Text9"), n).text(),
-        f.text(QStringLiteral("Text12")).text(), f.text(QStringLiteral("Text10"), n).text()));
-    c_.stripRows().toggleRowColour(n);
+    putOnClipboard(clipboard_, clearanceText(w_.Text11[n].text(), w_.Text9[n].text(),
+                                             w_.Text12.text(), w_.Text10[n].text()));
+    toggleRowColour(n);
 }
 
 void Clearance::releaseRequest(int n) {
-    const Form& f = c_.form1();
-    c_.putOnClipboard(releaseText(f.text(QStringLiteral("Text7"), n).text(),
-                                  f.text(QStringLiteral("Text9"), n).text(),
-                                  f.text(QStringLiteral("Text12")).text()));
+    putOnClipboard(clipboard_,
+                   releaseText(w_.Text7[n].text(), w_.Text9[n].text(), w_.Text12.text()));
+}
+
+void Clearance::toggleRowColour(int n) {
+    const Colour colour = w_.Text7[n].foreColor() == kRed ? kBlack : kRed;
+    for (TextBox* box : w_.row(n)) {
+        box->setForeColor(colour);
+    }
 }
 
 } // namespace vellaro

@@ -1,64 +1,23 @@
 #include "strips/SidCharts.h"
 
-#include "core/Console.h"
+#include "core/DataFiles.h"
+#include "core/MainWindow.h"
+#include "platform/PictureLoader.h"
+#include "strips/ChartWindow.h"
 
 namespace vellaro {
 
-namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-void buildChartWindow(Form& f) {
-    f.setCaption(QStringLiteral("SID"));
-    f.setWidth(8415);
-    f.setHeight(5685);
-    const QString tip = QStringLiteral("Es können eigene Bilder gemalt werden, und müssen unter "
-                                       "dem Namen sideast.bmp & sidwest.bmp vorhanden sein!");
-    struct Chart {
-        const char* name;
-        const char* builtin;
-        int wPx, hPx, wTw, hTw;
-    };
-    const Chart charts[] = {{"Picture1", "sidwest", 571, 399, 8415, 5685},
-                            {"Picture2", "sideast", 571, 369, 8520, 5370},
-                            {"Picture3", "edbb", 339, 647, 8520, 5370}};
-    for (const Chart& ch : charts) {
-        auto& p = f.add<PictureBox>(QString::fromLatin1(ch.name));
-        p.setGeometry(0, 0, ch.wTw, ch.hTw);
-        p.setToolTip(tip);
-        p.setBuiltinPicture(QString::fromLatin1(ch.builtin), ch.wPx * kTwipsPerPixel,
-                            ch.hPx * kTwipsPerPixel);
-    }
-    f.picture(QStringLiteral("Picture2")).setVisible(false);
-    f.picture(QStringLiteral("Picture3")).setVisible(false);
-    // Airport rings: Shape1 on the east chart, Shape2 on the west chart.
-    for (const auto& [name, container] :
-         {std::pair{"Shape1", "Picture2"}, std::pair{"Shape2", "Picture1"}}) {
-        auto& s = f.add<Shape>(QString::fromLatin1(name));
-        s.setShapeType(ShapeType::Circle);
-        s.setFilled(false);
-        s.setBorderWidth(3);
-        s.setForeColor(kRed);
-        s.setContainer(QString::fromLatin1(container));
-        s.setGeometry(7080, 120, 615, 615);
-    }
-}
-
-} // namespace
-
-SidCharts::SidCharts(Console& console) : c_(console) {
-    buildChartWindow(c_.form5());
-}
+SidCharts::SidCharts(ChartWindow& charts, const DataFiles& files, PictureLoader& pictures)
+    : charts_(charts), files_(files), pictures_(pictures) {}
 
 void SidCharts::loadPictures() {
-    Form& f = c_.form5();
-    const std::pair<const char*, const char*> files[] = {
-        {"Picture1", "sidwest.bmp"}, {"Picture2", "sideast.bmp"}, {"Picture3", "edbb.bmp"}};
+    const std::pair<PictureBox*, const char*> files[] = {{&charts_.Picture1, "sidwest.bmp"},
+                                                         {&charts_.Picture2, "sideast.bmp"},
+                                                         {&charts_.Picture3, "edbb.bmp"}};
     for (const auto& [box, file] : files) {
-        const QString path = c_.files().path(QString::fromLatin1(file));
-        if (auto size = c_.platform().pictures.pictureSize(path)) {
-            f.picture(QString::fromLatin1(box))
-                .setPicture(path, size->width() * kTwipsPerPixel, size->height() * kTwipsPerPixel);
+        const QString path = files_.path(QString::fromLatin1(file));
+        if (auto size = pictures_.pictureSize(path)) {
+            box->setPicture(path, size->width() * kTwipsPerPixel, size->height() * kTwipsPerPixel);
         }
     }
 }

@@ -2,18 +2,22 @@
 
 namespace vellaro {
 
-class Console;
+class ChartWindow;
+class DataFiles;
+class PictureLoader;
 
-// The SID chart window Form5.
+// The SID chart window's pictures.
 class SidCharts {
   public:
-    explicit SidCharts(Console& console);
+    SidCharts(ChartWindow& charts, const DataFiles& files, PictureLoader& pictures);
 
     // Loads the three chart pictures from the data folder; a missing one keeps the built-in chart.
     void loadPictures();
 
   private:
-    Console& c_;
+    ChartWindow& charts_;
+    const DataFiles& files_;
+    PictureLoader& pictures_;
 };
 
 } // namespace vellaro

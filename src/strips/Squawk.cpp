@@ -1,7 +1,11 @@
 #include "strips/Squawk.h"
 
-#include "core/Console.h"
+#include "core/ConsoleState.h"
+#include "core/DataFiles.h"
+#include "core/MainWindow.h"
 #include "core/Text.h"
+#include "core/WeatherState.h"
+#include "strips/ChartWindow.h"
 
 #include <cmath>
 
@@ -70,96 +74,91 @@ QString nextSquawkCode(const QString& assigned) {
     return QStringLiteral("0000");
 }
 
-Squawk::Squawk(Console& console) : c_(console) {
-    Form& f = c_.form1();
+Squawk::Squawk(MainWindow& window, ChartWindow& charts, ConsoleState& state, WeatherState& weather,
+               const DataFiles& files)
+    : w_(window), charts_(charts), state_(state), weather_(weather), files_(files) {
     for (int n = 0; n < kStripRows; ++n) {
-        TextBox& box = f.text(QStringLiteral("Text10"), n);
+        TextBox& box = w_.Text10[n];
         box.onChange = [this, n] { Text10_Change(n); };
         box.onDblClick = [this, n] { Text10_DblClick(n); };
         box.onGotFocus = [this, n] { Text10_GotFocus(n); };
     }
-    f.button(QStringLiteral("Command38")).onClick = [this] { Command38_Click(); };
-    f.button(QStringLiteral("Command20")).onClick = [this] { Command20_Click(); };
-    f.text(QStringLiteral("Text12")).onClick = [this] { Text12_Click(); };
+    w_.Command38.onClick = [this] { Command38_Click(); };
+    w_.Command20.onClick = [this] { Command20_Click(); };
+    w_.Text12.onClick = [this] { Text12_Click(); };
 }
 
 void Squawk::loadsquawk() {
-    const auto r = c_.files().readLines(kSquawkFile);
+    const auto r = files_.readLines(kSquawkFile);
     if (!r.ok()) {
         return;
     }
     const QStringList& lines = r.lines;
     if (lines.size() > 0) {
-        c_.state.startSquawk = lines[0];
+        state_.startSquawk = lines[0];
     }
     if (lines.size() > 1) {
-        c_.state.lastSquawk = lines[1];
+        state_.lastSquawk = lines[1];
     }
     if (lines.size() > 2) {
-        c_.weather.atisStation = lines[2];
-        c_.form1().text(QStringLiteral("Text6")).setText(c_.weather.atisStation);
+        weather_.atisStation = lines[2];
+        w_.Text6.setText(weather_.atisStation);
     }
     if (lines.size() > 3) {
-        c_.weather.letterIndex = text::numericValue(lines[3]);
+        weather_.letterIndex = text::numericValue(lines[3]);
     }
 }
 
 void Squawk::savesquawk() {
-    const QStringList lines = {
-        oneLine(c_.state.startSquawk), oneLine(c_.form1().text(QStringLiteral("Text13")).text()),
-        oneLine(c_.weather.atisStation), text::formatLikeStr(c_.weather.letterIndex)};
+    const QStringList lines = {oneLine(state_.startSquawk), oneLine(w_.Text13.text()),
+                               oneLine(weather_.atisStation),
+                               text::formatLikeStr(weather_.letterIndex)};
     // Through a save file, so a crash mid-write leaves the old file whole; a locked
     // folder only loses this run's sequence, silently.
-    c_.files().replaceFile(kSquawkFile, lines);
+    files_.replaceFile(kSquawkFile, lines);
 }
 
 void Squawk::Text10_Change(int n) {
-    Form& f = c_.form1();
-    TextBox& next = f.text(QStringLiteral("Text13"));
+    TextBox& next = w_.Text13;
     if (next.text().isEmpty()) {
         next.setText(QString::fromLatin1(kDefaultSquawk));
     }
-    TextBox& box = f.text(QStringLiteral("Text10"), n);
+    TextBox& box = w_.Text10[n];
     if (box.text() != QLatin1String("a")) {
         return;
     }
     const QString code = next.text();
     box.setText(code);
-    f.setFocus(f.text(QStringLiteral("Text11"), n));
-    for (const char* name : {"Text16", "Text17"}) {
-        TextBox& plan = f.text(QString::fromLatin1(name));
-        plan.setText(QString());
-        plan.setVisible(false);
-    }
-    c_.state.lastSquawk = nextSquawkCode(code);
-    next.setText(c_.state.lastSquawk);
+    w_.form.setFocus(w_.Text11[n]);
+    w_.hideFlightPlan();
+    state_.lastSquawk = nextSquawkCode(code);
+    next.setText(state_.lastSquawk);
 }
 
 void Squawk::Text10_DblClick(int n) {
-    c_.form1().text(QStringLiteral("Text10"), n).setText(QString());
+    w_.Text10[n].setText(QString());
 }
 
 void Squawk::Text10_GotFocus(int n) {
-    c_.form5().setVisible(false);
+    charts_.form.setVisible(false);
 }
 
 void Squawk::Command38_Click() {
-    Form& f = c_.form1();
-    TextBox& station = f.text(QStringLiteral("Text6"));
+    TextBox& station = w_.Text6;
     const QString shownStation = station.text();
-    const QString last = c_.state.lastSquawk;
+    const QString last = state_.lastSquawk;
     loadsquawk();
-    f.text(QStringLiteral("Text13")).setText(c_.state.startSquawk);
-    c_.state.lastSquawk = last;
+    w_.Text13.setText(state_.startSquawk);
+    state_.lastSquawk = last;
     station.setText(shownStation);
 }
 
 void Squawk::Command20_Click() {
-    c_.form1().text(QStringLiteral("Text13")).setText(c_.state.lastSquawk);
+    w_.Text13.setText(state_.lastSquawk);
 }
 
 void Squawk::Text12_Click() {
-    c_.form1().text(QStringLiteral("Text12")).setText(QString());
+    w_.Text12.setText(QString());
 }
 
 } // namespace vellaro

@@ -4,7 +4,11 @@
 
 namespace vellaro {
 
-class Console;
+class ChartWindow;
+class DataFiles;
+class MainWindow;
+struct ConsoleState;
+struct WeatherState;
 
 // The code an empty Next Squawk box starts from.
 inline constexpr const char* kDefaultSquawk = "5051";
@@ -16,7 +20,8 @@ QString nextSquawkCode(const QString& assigned);
 // Squawk code assignment and squawk.txt.
 class Squawk {
   public:
-    explicit Squawk(Console& console);
+    Squawk(MainWindow& window, ChartWindow& charts, ConsoleState& state, WeatherState& weather,
+           const DataFiles& files);
 
     // Reads squawk.txt; each value whose line is missing keeps what it held.
     void loadsquawk();
@@ -31,7 +36,11 @@ class Squawk {
     void Text12_Click();
 
   private:
-    Console& c_;
+    MainWindow& w_;
+    ChartWindow& charts_;
+    ConsoleState& state_;
+    WeatherState& weather_;
+    const DataFiles& files_;
 };
 
 } // namespace vellaro

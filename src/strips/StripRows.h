@@ -1,39 +1,38 @@
 #pragma once
 
-#include <QString>
-
-#include <array>
+#include "platform/Control.h"
 
 namespace vellaro {
 
-class Console;
-class TextBox;
-
-// The five boxes of a strip row, in the order every row operation walks them.
-inline constexpr std::array<const char*, 5> kRowBoxes = {"Text7", "Text8", "Text9", "Text10",
-                                                         "Text11"};
+class ChartWindow;
+class Clearance;
+class FlightLog;
+class MainWindow;
 
 // The seven strip rows and their row operations.
 class StripRows {
   public:
-    explicit StripRows(Console& console);
+    StripRows(MainWindow& window, ChartWindow& charts, FlightLog& flightLog, Clearance& clearance);
 
-    // "Lö" of row n: log, empty the row, focus its callsign box, clearance and colour.
-    void deleteWithLog(int n);
+    // "Lö" of row n (Command17 on row 0, Command11 to Command16 below it): log the strip,
+    // empty the row, focus its callsign box, clearance and colour.
+    void Command17_Click(int n);
     // "1." of row n: swaps row n with row 0.
     void auf1(int n);
-    // Red rows become black, any other row red (judged by the callsign box).
-    void toggleRowColour(int n);
-    void deleteAll();
-    void quickClear(int n);
-    void markLanding(int n);
+    // "A": deletes all strips without logging them.
+    void Command19_Click();
+    // Quick-clear of row n: the callsign only, or the whole row when it was empty.
+    void Text7_DblClick(int n);
+    // Marks row n as a landing on the runway in use.
+    void Text11_DblClick(int n);
 
   private:
-    TextBox& box(int column, int row) const;
-    void setRowColour(int n, qint64 colour);
-    void hideFlightPlan();
+    void setRowColour(int n, Colour colour);
 
-    Console& c_;
+    MainWindow& w_;
+    ChartWindow& charts_;
+    FlightLog& flightLog_;
+    Clearance& clearance_;
 };
 
 } // namespace vellaro

@@ -1,7 +1,9 @@
 #include "weather/AtisLetter.h"
 
-#include "core/Console.h"
+#include "core/MainWindow.h"
+#include "core/WeatherState.h"
 #include "weather/AtisTexts.h"
+#include "weather/OkFlash.h"
 
 #include <array>
 #include <cmath>
@@ -11,6 +13,8 @@ namespace vellaro {
 namespace {
 
 constexpr int kLetters = 26;
+// Letters count from 1 = A.
+constexpr int kIndexOfA = 1;
 
 // "Fox" and "Quebek" are how this console has always spelled them on the air.
 const std::array<const char*, kLetters> kWords = {
@@ -24,13 +28,11 @@ bool isWholeIn(double v, int lo, int hi) {
 
 } // namespace
 
-AtisLetter::AtisLetter(Console& console) : c_(console) {
-    Form& f = c_.form1();
-    TextBox& letter = f.text(QStringLiteral("Text18"));
-    letter.onChange = [this] { Text18_Change(); };
-    letter.onDblClick = [this] { Text18_DblClick(); };
-    f.label(QStringLiteral("Label17")).onDblClick = [this] { Label17_DblClick(); };
-    f.timer(QStringLiteral("Timer6")).onTimer = [this] { Timer6_Timer(); };
+AtisLetter::AtisLetter(MainWindow& window, WeatherState& weather, AtisTexts& texts, OkFlash& flash)
+    : w_(window), weather_(weather), texts_(texts), flash_(flash) {
+    w_.Text18.onChange = [this] { Text18_Change(); };
+    w_.Text18.onDblClick = [this] { Text18_DblClick(); };
+    w_.Label17.onDblClick = [this] { Label17_DblClick(); };
 }
 
 QString AtisLetter::wordFor(double index) {
@@ -41,34 +43,34 @@ QString AtisLetter::wordFor(double index) {
 }
 
 void AtisLetter::abc() {
-    double& index = c_.weather.letterIndex;
+    double& index = weather_.letterIndex;
     // 27 means Zulu went out last. Anything else outside the alphabet (a broken
     // squawk.txt) restarts at Alpha too, so the letter can never get stuck.
     if (!isWholeIn(index, 1, kLetters)) {
-        index = 1;
+        index = kIndexOfA;
     }
-    c_.weather.letterWord = wordFor(index);
+    weather_.letterWord = wordFor(index);
     index += 1;
 }
 
 void AtisLetter::Text18_Change() {
-    TextBox& box = c_.form1().text(QStringLiteral("Text18"));
+    TextBox& box = w_.Text18;
     box.setText(box.text().toUpper());
     const QString t = box.text();
     if (t.isEmpty()) {
         return;
     }
-    const int code = t.at(0).unicode();
+    const QChar letter = t.at(0);
     // A digit or other stray key in the box leaves the sequence alone.
-    if (code < 'A' || code > 'Z') {
+    if (letter < QLatin1Char('A') || letter > QLatin1Char('Z')) {
         return;
     }
-    c_.weather.letterIndex = code - 64;
+    weather_.letterIndex = letter.unicode() - 'A' + kIndexOfA;
     abc();
 }
 
 void AtisLetter::Text18_DblClick() {
-    c_.form1().text(QStringLiteral("Text18")).setText(QString());
+    w_.Text18.setText(QString());
 }
 
 void AtisLetter::Label17_DblClick() {
@@ -77,29 +79,14 @@ void AtisLetter::Label17_DblClick() {
 
 void AtisLetter::restartAtAlpha(bool flash) {
     if (flash) {
-        flashOk();
+        flash_.flashOk();
     }
-    c_.form1().text(QStringLiteral("Text18")).setText(QStringLiteral("A"));
-    c_.weather.letterIndex = 1;
+    w_.Text18.setText(QStringLiteral("A"));
+    weather_.letterIndex = kIndexOfA;
     abc();
-    c_.atisTexts().abc1();
+    texts_.abc1();
     // The next new observation is Alpha again.
-    c_.weather.letterIndex -= 1;
-}
-
-void AtisLetter::flashOk() {
-    Form& f = c_.form1();
-    f.label(QStringLiteral("Label18")).setVisible(false);
-    f.label(QStringLiteral("Label19")).setVisible(true);
-    f.timer(QStringLiteral("Timer6")).setTimerEnabled(true);
-}
-
-void AtisLetter::Timer6_Timer() {
-    Form& f = c_.form1();
-    f.label(QStringLiteral("Label19")).setVisible(false);
-    f.label(QStringLiteral("Label26")).setVisible(false);
-    f.label(QStringLiteral("Label18")).setVisible(true);
-    f.timer(QStringLiteral("Timer6")).setTimerEnabled(false);
+    weather_.letterIndex -= 1;
 }
 
 } // namespace vellaro

@@ -1,8 +1,10 @@
 #include "weather/AtisTexts.h"
 
-#include "core/Console.h"
+#include "core/Conventions.h"
+#include "core/MainWindow.h"
 #include "core/Text.h"
-#include "weather/AtisLetter.h"
+#include "core/WeatherState.h"
+#include "weather/OkFlash.h"
 
 namespace vellaro {
 
@@ -63,18 +65,18 @@ QString u8(const char* s) {
 
 } // namespace
 
-AtisTexts::AtisTexts(Console& console) : c_(console) {
-    Form& f = c_.form1();
-    f.button(QStringLiteral("Command10")).onClick = [this] { Command10_Click(); };
-    f.button(QStringLiteral("Command34")).onClick = [this] { Command34_Click(); };
-    f.button(QStringLiteral("Command37")).onClick = [this] { Command37_Click(); };
+AtisTexts::AtisTexts(MainWindow& window, const WeatherState& weather, Clipboard& clipboard,
+                     OkFlash& flash)
+    : w_(window), weather_(weather), clipboard_(clipboard), flash_(flash) {
+    w_.Command10.onClick = [this] { Command10_Click(); };
+    w_.Command34.onClick = [this] { Command34_Click(); };
+    w_.Command37.onClick = [this] { Command37_Click(); };
 }
 
 QString AtisTexts::towerText() const {
-    const Form& f = c_.form1();
-    const WeatherState& w = c_.weather;
-    const QString station = f.label(QStringLiteral("Label8")).caption();
-    const QString d = left(f.text(QStringLiteral("Text4")).text(), 1);
+    const WeatherState& w = weather_;
+    const QString station = w_.Label8.caption();
+    const QString d = left(w_.Text4.text(), 1);
     const Tower* tower = nullptr;
     for (const Tower& t : kTowers) {
         if (station == QLatin1String(t.station) && d == t.direction) {
@@ -94,7 +96,7 @@ QString AtisTexts::towerText() const {
             s += u8(line) + kCrLf;
         }
     }
-    s += f.label(QStringLiteral("Label2")).caption() + kCrLf;
+    s += w_.Label2.caption() + kCrLf;
     // The rest of the METAR runs straight into the NOTAM sentence, as it always has.
     s += QStringLiteral("Wind is ") + mid(m, 7, 3) + QStringLiteral(" at ") + mid(m, 10, 2) +
          QLatin1Char(' ') + mid(m, 15) + kNotam + kCrLf;
@@ -109,10 +111,9 @@ QString AtisTexts::towerText() const {
 }
 
 QString AtisTexts::radarText() const {
-    const Form& f = c_.form1();
-    const WeatherState& w = c_.weather;
-    const QString t = f.text(QStringLiteral("Text6")).text();
-    const QString d = left(f.text(QStringLiteral("Text4")).text(), 1);
+    const WeatherState& w = weather_;
+    const QString t = w_.Text6.text();
+    const QString d = left(w_.Text4.text(), 1);
     QString s = w.voiceServer + QStringLiteral("/EDBB_CTR") + kCrLf;
     s += QStringLiteral("This is Berlin Radar Information ") + w.letterWord + QLatin1Char(' ') +
          left(t, 2) + right(t, 2) + QStringLiteral(" Z") + kCrLf;
@@ -121,7 +122,7 @@ QString AtisTexts::radarText() const {
     } else if (d == QLatin1String("2")) {
         s += QStringLiteral("RWY's in use: in direction to the west") + kCrLf;
     }
-    s += f.label(QStringLiteral("Label2")).caption() + kSeeLocal + kCrLf;
+    s += w_.Label2.caption() + kSeeLocal + kCrLf;
     s += kNotam + kCrLf;
     s += QStringLiteral("Advice that you have received information ") + w.letterWord +
          QStringLiteral(" - OUT.");
@@ -129,11 +130,10 @@ QString AtisTexts::radarText() const {
 }
 
 QString AtisTexts::approachText() const {
-    const Form& f = c_.form1();
-    const WeatherState& w = c_.weather;
-    const QString t = f.text(QStringLiteral("Text6")).text();
-    const QString d = left(f.text(QStringLiteral("Text4")).text(), 1);
-    const QString tl = f.label(QStringLiteral("Label2")).caption();
+    const WeatherState& w = weather_;
+    const QString t = w_.Text6.text();
+    const QString d = left(w_.Text4.text(), 1);
+    const QString tl = w_.Label2.caption();
     QString s = w.voiceServer + QStringLiteral("/EDBB_APP") + kCrLf;
     s += QStringLiteral("Information ") + w.letterWord + QLatin1Char(' ') + left(t, 2) +
          right(t, 2) + QStringLiteral(" Z") + kCrLf;
@@ -153,31 +153,30 @@ QString AtisTexts::approachText() const {
 void AtisTexts::abc1() {
     const QString s = towerText();
     if (!s.isEmpty()) {
-        c_.putOnClipboard(s);
+        putOnClipboard(clipboard_, s);
     }
 }
 
 void AtisTexts::afterButton() {
-    Form& f = c_.form1();
-    f.setFocus(f.button(QStringLiteral("Command8")));
+    w_.form.setFocus(w_.Command8);
 }
 
 void AtisTexts::Command10_Click() {
-    c_.form1().timer(QStringLiteral("Timer6")).setInterval(1000);
-    c_.atisLetter().flashOk();
+    w_.Timer6.setInterval(1000);
+    flash_.flashOk();
     abc1();
     afterButton();
 }
 
 void AtisTexts::Command34_Click() {
-    c_.atisLetter().flashOk();
-    c_.putOnClipboard(radarText());
+    flash_.flashOk();
+    putOnClipboard(clipboard_, radarText());
     afterButton();
 }
 
 void AtisTexts::Command37_Click() {
-    c_.atisLetter().flashOk();
-    c_.putOnClipboard(approachText());
+    flash_.flashOk();
+    putOnClipboard(clipboard_, approachText());
     afterButton();
 }
 

@@ -4,12 +4,16 @@
 
 namespace vellaro {
 
-class Console;
+class Clipboard;
+class MainWindow;
+class OkFlash;
+struct WeatherState;
 
 // Tower, approach and radar ATIS texts.
 class AtisTexts {
   public:
-    explicit AtisTexts(Console& console);
+    AtisTexts(MainWindow& window, const WeatherState& weather, Clipboard& clipboard,
+              OkFlash& flash);
 
     // Tower ATIS onto the clipboard, or nothing when station or direction has no text.
     void abc1();
@@ -27,7 +31,10 @@ class AtisTexts {
   private:
     void afterButton();
 
-    Console& c_;
+    MainWindow& w_;
+    const WeatherState& weather_;
+    Clipboard& clipboard_;
+    OkFlash& flash_;
 };
 
 } // namespace vellaro

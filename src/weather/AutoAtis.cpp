@@ -1,10 +1,16 @@
 #include "weather/AutoAtis.h"
 
-#include "core/Console.h"
+#include "core/Conventions.h"
+#include "core/Download.h"
+#include "core/MainWindow.h"
 #include "core/Text.h"
+#include "core/WeatherState.h"
 #include "network/ServiceAddresses.h"
+#include "platform/Beeper.h"
+#include "platform/KeyCodes.h"
 #include "weather/AtisLetter.h"
 #include "weather/MetarDecoder.h"
+#include "weather/MiniInfoWindow.h"
 #include "weather/Overview.h"
 #include "weather/Runways.h"
 
@@ -13,110 +19,106 @@ namespace vellaro {
 namespace {
 
 const QString kLoad = QStringLiteral("Load");
+// The overview panel stands at the top of the window while it is shown.
+constexpr int kOverviewShownTop = 0;
+constexpr int kMinutesPerRetrieval = 10;
 
 } // namespace
 
-AutoAtis::AutoAtis(Console& console) : c_(console) {
-    Form& f = c_.form1();
-    f.button("Command40").onClick = [this] { autoAtis(); };
-    f.timer("Timer2").onTimer = [this] { Timer2_Timer(); };
-    f.timer("Timer3").onTimer = [this] { Timer3_Timer(); };
-    f.check("Check3").onClick = [this] { Check3_Click(); };
-    TextBox& t6 = f.text("Text6");
-    t6.onClick = [this] { Text6_Click(); };
-    t6.onDblClick = [this] { Text6_DblClick(); };
-    t6.onKeyPress = [this](int& key) { Text6_KeyPress(key); };
+AutoAtis::AutoAtis(MainWindow& window, MiniInfoWindow& mini, WeatherState& weather,
+                   Clipboard& clipboard, Beeper& beeper, const Download& download,
+                   const ServiceAddresses& services, Uses features)
+    : w_(window), mini_(mini), weather_(weather), clipboard_(clipboard), beeper_(beeper),
+      download_(download), services_(services), uses_(features) {
+    w_.Command40.onClick = [this] { autoAtis(); };
+    w_.Timer2.onTimer = [this] { Timer2_Timer(); };
+    w_.Timer3.onTimer = [this] { Timer3_Timer(); };
+    w_.Check3.onClick = [this] { Check3_Click(); };
+    w_.Text6.onClick = [this] { Text6_Click(); };
+    w_.Text6.onDblClick = [this] { Text6_DblClick(); };
+    w_.Text6.onKeyPress = [this](int& key) { Text6_KeyPress(key); };
 }
 
 void AutoAtis::autoAtis() {
-    Form& f = c_.form1();
-    WeatherState& w = c_.weather;
-    TextBox& t6 = f.text("Text6");
+    WeatherState& w = weather_;
+    TextBox& t6 = w_.Text6;
 
-    // 1. "Load" is our own placeholder, never a station: taking it would leave every
+    // "Load" is our own placeholder, never a station: taking it would leave every
     // later retrieval asking for LOAD after one failed or overlapping request.
     if (t6.text().size() == 4 && t6.text() != kLoad) {
         w.requestIcao = t6.text().toUpper();
     }
-    // 2.
-    if (c_.platform().http.busy()) {
+    if (download_.busy()) {
         return;
     }
-    // 3.-7.
-    f.timer("Timer2").setTimerEnabled(true);
-    f.shape("Shape1").setBackColor(kGreen);
+    w_.Timer2.setTimerEnabled(true);
+    w_.Shape1.setBackColor(kGreen);
     w.previousTimeBox = t6.text();
     t6.setText(kLoad);
-    for (const char* box : {"Text1", "Text2", "Text3", "Text4", "Text5"}) {
-        f.text(QString::fromLatin1(box)).setText(QString());
+    for (TextBox* box : {&w_.Text1, &w_.Text2, &w_.Text3, &w_.Text4, &w_.Text5}) {
+        box->setText(QString());
     }
     w.response.clear();
 
-    // 8./9.
-    const bool ivao = f.check("Check3").value() == 1;
+    const bool ivao = w_.Check3.value() == 1;
     using S = ServiceAddresses::Service;
-    const QString url = c_.services().url(ivao ? S::IvaoMetar : S::NoaaMetar, w.requestIcao);
-    const QString body = c_.platform().http.get(url);
-    if (c_.ended()) {
-        return; // closed while we waited
+    const auto body =
+        download_.get(services_.url(ivao ? S::IvaoMetar : S::NoaaMetar, w.requestIcao));
+    if (!body) {
+        return;
     }
-    w.response = body;
+    w.response = *body;
     if (!ivao) {
         w.response = ServiceAddresses::cutNoaaReport(w.response, w.noaaKey);
     }
 
-    // 10.-11.
     const bool decoded = getautoatis();
-    c_.runways().loadrwy();
+    uses_.runways.loadrwy();
     if (decoded) {
         // The decoding copied the runway boxes while they were still empty; the
         // Mini-Info window would otherwise never show the runways just chosen.
-        Form& mini = c_.form2();
-        mini.text("Text4").setText(f.text("Text4").text());
-        mini.text("Text5").setText(f.text("Text5").text());
+        mini_.Text4.setText(w_.Text4.text());
+        mini_.Text5.setText(w_.Text5.text());
     }
 
-    // 12. A new observation time.
+    // A new observation time: next letter, and a beep for the controller.
     if (t6.text() != w.previousTimeBox) {
-        c_.atisLetter().abc();
-        TextBox& letter = f.text("Text18");
+        uses_.letter.abc();
+        TextBox& letter = w_.Text18;
         letter.setText(text::left(w.letterWord, 1));
-        Form& mini = c_.form2();
-        mini.load();
-        mini.text("Text7").setText(letter.text());
-        w.atisStation = f.label("Label8").caption();
-        mini.label("Label4").setCaption(f.label("Label8").caption());
-        c_.platform().beeper.beep();
-        if (w.firstRetrieval == 0 && f.text("Text19").top() == 0) {
-            c_.overview().Command41_Click();
+        mini_.form.load();
+        mini_.Text7.setText(letter.text());
+        w.atisStation = w_.Label8.caption();
+        mini_.Label4.setCaption(w_.Label8.caption());
+        beeper_.beep();
+        if (w.firstRetrieval == 0 && w_.Text19.top() == kOverviewShownTop) {
+            uses_.overview.Command41_Click();
         }
     }
-    // 13.-14.
     w.firstRetrieval = 0;
-    c_.metarDecoder().updateInches();
+    uses_.decoder.Text3_Change();
 }
 
 bool AutoAtis::getautoatis() {
-    Form& f = c_.form1();
-    WeatherState& w = c_.weather;
+    WeatherState& w = weather_;
     const qsizetype p = text::instr(w.response, w.requestIcao + QLatin1Char(' '));
     if (p == 0) {
         return false;
     }
     w.metarExtract = text::mid(w.response, p);
-    c_.putOnClipboard(w.metarExtract);
-    f.label("Label16").setCaption(w.metarExtract);
-    c_.metarDecoder().decodeMetar();
-    f.timer("Timer2").setTimerEnabled(true);
-    f.shape("Shape1").setBackColor(kGreen);
-    f.label("Label8").setCaption(w.requestIcao);
+    putOnClipboard(clipboard_, w.metarExtract);
+    w_.Label16.setCaption(w.metarExtract);
+    uses_.decoder.decodeMetar();
+    w_.Timer2.setTimerEnabled(true);
+    w_.Shape1.setBackColor(kGreen);
+    w_.Label8.setCaption(w.requestIcao);
     return true;
 }
 
 void AutoAtis::Timer2_Timer() {
-    WeatherState& w = c_.weather;
+    WeatherState& w = weather_;
     w.tickCount += 1;
-    if (w.tickCount == 10) {
+    if (w.tickCount == kMinutesPerRetrieval) {
         autoAtis();
         w.tickCount = 0;
     }
@@ -124,16 +126,16 @@ void AutoAtis::Timer2_Timer() {
 
 void AutoAtis::Timer3_Timer() {
     // Off first: a slow first transfer must not see this tick come round again.
-    c_.form1().timer("Timer3").setTimerEnabled(false);
+    w_.Timer3.setTimerEnabled(false);
     autoAtis();
 }
 
 void AutoAtis::Check3_Click() {
-    c_.weather.noaaKey = c_.weather.requestIcao;
+    weather_.noaaKey = weather_.requestIcao;
 }
 
 void AutoAtis::Text6_Click() {
-    TextBox& t6 = c_.form1().text("Text6");
+    TextBox& t6 = w_.Text6;
     const QString first = text::left(t6.text(), 1);
     if (first == QLatin1String("E") || first == QLatin1String("e")) {
         t6.setText(QString());
@@ -141,14 +143,14 @@ void AutoAtis::Text6_Click() {
 }
 
 void AutoAtis::Text6_DblClick() {
-    c_.form1().text("Text6").setText(QString());
+    w_.Text6.setText(QString());
 }
 
 void AutoAtis::Text6_KeyPress(int& keyAscii) {
-    if (keyAscii != 13) {
+    if (keyAscii != kKeyEnter) {
         return;
     }
-    c_.weather.noaaKey = text::trim(c_.form1().text("Text6").text()).toUpper();
+    weather_.noaaKey = text::trim(w_.Text6.text()).toUpper();
     autoAtis();
 }
 

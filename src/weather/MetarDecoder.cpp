@@ -1,16 +1,21 @@
 #include "weather/MetarDecoder.h"
 
-#include "core/Console.h"
+#include "core/Conventions.h"
+#include "core/MainWindow.h"
 #include "core/Text.h"
+#include "core/WeatherState.h"
+#include "platform/Clipboard.h"
+#include "weather/MiniInfoWindow.h"
 
 namespace vellaro {
 
 using text::mid;
 
-MetarDecoder::MetarDecoder(Console& console) : c_(console) {
-    Form& f = c_.form1();
-    f.button(QStringLiteral("Command18")).onClick = [this] { decodeMetar(); };
-    f.text(QStringLiteral("Text3")).onChange = [this] { updateInches(); };
+MetarDecoder::MetarDecoder(MainWindow& window, MiniInfoWindow& mini, Clipboard& clipboard,
+                           WeatherState& weather)
+    : w_(window), mini_(mini), clipboard_(clipboard), weather_(weather) {
+    w_.Command18.onClick = [this] { decodeMetar(); };
+    w_.Text3.onChange = [this] { Text3_Change(); };
 }
 
 QString MetarDecoder::transitionLevelFor(double q) {
@@ -34,37 +39,34 @@ QString MetarDecoder::inchesFor(const QString& qnhText) {
     return text::left(text::formatLikeStr(x), 6);
 }
 
-void MetarDecoder::updateInches() {
-    Form& f = c_.form1();
-    f.label(QStringLiteral("Label21"))
-        .setCaption(inchesFor(f.text(QStringLiteral("Text3")).text()));
+void MetarDecoder::Text3_Change() {
+    w_.Label21.setCaption(inchesFor(w_.Text3.text()));
 }
 
 void MetarDecoder::decodeMetar() {
-    Form& f = c_.form1();
     // Whoever decodes by hand takes over from the automatic retrieval.
-    f.timer(QStringLiteral("Timer2")).setTimerEnabled(false);
-    f.shape(QStringLiteral("Shape1")).setBackColor(kRed);
+    w_.Timer2.setTimerEnabled(false);
+    w_.Shape1.setBackColor(kRed);
 
-    const QString t = c_.platform().clipboard.text();
+    const QString t = clipboard_.text();
     const QString tail = mid(t, 8);
-    c_.putOnClipboard(tail);
-    c_.weather.metarTail = tail;
+    putOnClipboard(clipboard_, tail);
+    weather_.metarTail = tail;
 
-    TextBox& dir = f.text(QStringLiteral("Text1"));
-    TextBox& speed = f.text(QStringLiteral("Text2"));
-    TextBox& qnh = f.text(QStringLiteral("Text3"));
+    TextBox& dir = w_.Text1;
+    TextBox& speed = w_.Text2;
+    TextBox& qnh = w_.Text3;
 
     if (mid(t, 12, 1) != QLatin1String("Z")) {
         dir.setText(QStringLiteral("Err"));
         speed.setText(QString());
         qnh.setText(QStringLiteral("Err"));
-        f.text(QStringLiteral("Text4")).setText(QString());
-        f.text(QStringLiteral("Text5")).setText(QString());
+        w_.Text4.setText(QString());
+        w_.Text5.setText(QString());
         return;
     }
 
-    f.text(QStringLiteral("Text6")).setText(mid(t, 8, 2) + QLatin1Char(':') + mid(t, 10, 2));
+    w_.Text6.setText(mid(t, 8, 2) + QLatin1Char(':') + mid(t, 10, 2));
     dir.setText(mid(t, 14, 3));
     speed.setText(mid(t, 17, 2));
 
@@ -79,32 +81,25 @@ void MetarDecoder::decodeMetar() {
 
     const QString level = transitionLevelFor(text::numericValue(qnh.text()));
     if (!level.isEmpty()) {
-        f.label(QStringLiteral("Label2")).setCaption(level);
+        w_.Label2.setCaption(level);
     }
     mirrorToMiniInfo();
 }
 
 void MetarDecoder::mirrorToMiniInfo() {
-    const Form& f = c_.form1();
-    Form& m = c_.form2();
-    m.load();
-    auto box = [&](const char* to, const char* from) {
-        m.text(QString::fromLatin1(to)).setText(f.text(QString::fromLatin1(from)).text());
-    };
-    auto caption = [&](const char* to, const char* from) {
-        m.label(QString::fromLatin1(to)).setCaption(f.label(QString::fromLatin1(from)).caption());
-    };
-    box("Text1", "Text1");
-    box("Text2", "Text2");
-    box("Text3", "Text3");
-    box("Text4", "Text4");
-    box("Text5", "Text5");
-    box("Text6", "Text6");
-    box("Text7", "Text18");
-    caption("Label1", "Label2");
-    caption("Label2", "Label5");
-    caption("Label3", "Label7");
-    caption("Label4", "Label8");
+    MiniInfoWindow& m = mini_;
+    m.form.load();
+    m.Text1.setText(w_.Text1.text());
+    m.Text2.setText(w_.Text2.text());
+    m.Text3.setText(w_.Text3.text());
+    m.Text4.setText(w_.Text4.text());
+    m.Text5.setText(w_.Text5.text());
+    m.Text6.setText(w_.Text6.text());
+    m.Text7.setText(w_.Text18.text());
+    m.Label1.setCaption(w_.Label2.caption());
+    m.Label2.setCaption(w_.Label5.caption());
+    m.Label3.setCaption(w_.Label7.caption());
+    m.Label4.setCaption(w_.Label8.caption());
 }
 
 } // namespace vellaro

@@ -4,19 +4,24 @@
 
 namespace vellaro {
 
-class Console;
+class Clipboard;
+class MainWindow;
+class MiniInfoWindow;
+struct WeatherState;
 
 // Decodes a METAR from the clipboard into the weather block.
 class MetarDecoder {
   public:
-    explicit MetarDecoder(Console& console);
+    MetarDecoder(MainWindow& window, MiniInfoWindow& mini, Clipboard& clipboard,
+                 WeatherState& weather);
 
-    // The "ATIS" button: decodes the METAR on the clipboard into the weather block.
+    // Command18_Click, the "ATIS" button: decodes the METAR on the clipboard into the weather
+    // block.
     void decodeMetar();
     // Copies the weather block into the Mini-Info window (creating it, not showing it).
     void mirrorToMiniInfo();
-    // Recomputes the altimeter in inches from the QNH box.
-    void updateInches();
+    // The QNH box changed: the altimeter in inches follows.
+    void Text3_Change();
 
     // The transition level for a QNH in hectopascals; empty where the table has none.
     static QString transitionLevelFor(double qnh);
@@ -24,7 +29,10 @@ class MetarDecoder {
     static QString inchesFor(const QString& qnhText);
 
   private:
-    Console& c_;
+    MainWindow& w_;
+    MiniInfoWindow& mini_;
+    Clipboard& clipboard_;
+    WeatherState& weather_;
 };
 
 } // namespace vellaro

@@ -2,12 +2,17 @@
 
 namespace vellaro {
 
-class Console;
+class ChartWindow;
+class MainWindow;
+class MetarDecoder;
+class MiniInfoWindow;
+class ScreenInfo;
 
-// The Mini-Info window Form2.
+// The Mini-Info window Form2: the weather block in a small bar instead of the console.
 class MiniInfo {
   public:
-    explicit MiniInfo(Console& console);
+    MiniInfo(MainWindow& window, MiniInfoWindow& mini, ChartWindow& charts, ScreenInfo& screen,
+             MetarDecoder& decoder);
 
     void Form_Load();
     // "Mini" on the main window.
@@ -20,7 +25,11 @@ class MiniInfo {
   private:
     void backToMainWindow();
 
-    Console& c_;
+    MainWindow& w_;
+    MiniInfoWindow& m_;
+    ChartWindow& charts_;
+    ScreenInfo& screen_;
+    MetarDecoder& decoder_;
 };
 
 } // namespace vellaro

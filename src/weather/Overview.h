@@ -4,12 +4,20 @@
 
 namespace vellaro {
 
-class Console;
+class DataFiles;
+class Download;
+class MainWindow;
+class MessageBoxService;
+class ServiceAddresses;
+struct ConsoleState;
+struct WeatherState;
 
 // Three-airport weather overview: one line per airport of metar.txt in the panel Text19.
 class Overview {
   public:
-    explicit Overview(Console& console);
+    Overview(MainWindow& window, ConsoleState& state, WeatherState& weather, const DataFiles& files,
+             MessageBoxService& messages, const Download& download,
+             const ServiceAddresses& services);
 
     // The "3" button; also called by the automatic retrieval on a new observation.
     void Command41_Click();
@@ -20,7 +28,13 @@ class Overview {
     static QString overviewLine(const QString& extract, int gap, const QString& runwayText);
 
   private:
-    Console& c_;
+    MainWindow& w_;
+    ConsoleState& state_;
+    WeatherState& weather_;
+    const DataFiles& files_;
+    MessageBoxService& messages_;
+    const Download& download_;
+    const ServiceAddresses& services_;
 };
 
 } // namespace vellaro

@@ -1,23 +1,30 @@
 #pragma once
 
+#include "core/DefaultFiles.h"
+
 #include <QStringList>
 
 namespace vellaro {
 
-class Console;
+class DataFiles;
+class MainWindow;
+class MessageBoxService;
 
 // Chooses the runways in use from rwy.txt.
 class Runways {
   public:
-    explicit Runways(Console& console);
+    Runways(MainWindow& window, const DataFiles& files, MessageBoxService& messages);
 
     void loadrwy();
 
-    // What rwy.txt holds when the console writes it anew.
-    static QStringList defaultLines();
+    // rwy.txt as the console writes it when it is missing.
+    static const DefaultFile& defaultFile();
+    static QStringList defaultLines() { return defaultFile().lines; }
 
   private:
-    Console& c_;
+    MainWindow& w_;
+    const DataFiles& files_;
+    MessageBoxService& messages_;
 };
 
 } // namespace vellaro

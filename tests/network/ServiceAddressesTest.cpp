@@ -1,5 +1,5 @@
 #include "network/ServiceAddresses.h"
-#include "core/Console.h"
+#include "console/Console.h"
 #include "scenario/Fakes.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Console.h"
+#include "console/Console.h"
 #include "platform/qt/ControlView.h"
 #include "platform/qt/FormView.h"
 #include "platform/qt/FrontEnd.h"

@@ -1,6 +1,6 @@
 #include "LocalHttpServer.h"
 
-#include "core/Console.h"
+#include "console/Console.h"
 #include "platform/qt/QtHttpService.h"
 #include "scenario/Fakes.h"
 

@@ -1,5 +1,6 @@
 #include "scenario/ScenarioRunner.h"
-#include "core/Console.h"
+#include "console/Console.h"
+#include "core/Conventions.h"
 #include "scenario/Fakes.h"
 #include "scenario/ScenarioSession.h"
 
@@ -281,8 +282,8 @@ TEST_F(ScenarioRun, WorldCommandsReachTheStandIns) {
     }
     ASSERT_NE(s.console(), nullptr);
     fake::Services& f = s.services();
-    EXPECT_EQ(s.console()->timeText(), "12:34:56");
-    EXPECT_EQ(s.console()->dateText(), "06.05.2024");
+    EXPECT_EQ(timeText(s.console()->platform().clock), "12:34:56");
+    EXPECT_EQ(dateText(s.console()->platform().clock), "06.05.2024");
     EXPECT_EQ(s.console()->form1().left(), (1280 * 15 - 11220) / 2);
     EXPECT_TRUE(f.http.busy());
     EXPECT_EQ(f.http.get("http://x/metar.php?id=EDDT"), "EDDT 061220Z");
@@ -307,10 +308,10 @@ TEST_F(ScenarioRun, WorldCommandsReachTheStandIns) {
     // Setting the clock later leaves running timers due when they were.
     s.runLine(++n, "wait 400");
     s.runLine(++n, "clock \"2024-05-07\" \"08:00:00\"");
-    EXPECT_EQ(s.console()->timeText(), "08:00:00");
+    EXPECT_EQ(timeText(s.console()->platform().clock), "08:00:00");
     EXPECT_TRUE(f.clock.isScheduled(s.console()->form1().timer("Timer3")));
     s.runLine(++n, "wait 1000");
-    EXPECT_EQ(s.console()->timeText(), "08:00:01");
+    EXPECT_EQ(timeText(s.console()->platform().clock), "08:00:01");
     EXPECT_EQ(s.passed(), 4);
     EXPECT_EQ(s.failed(), 0) << buffer.toStdString();
 }
@@ -331,8 +332,8 @@ TEST_F(ScenarioRun, RequestsInputsMessagesAreConsumedInOrder) {
     f.input.sendKeys("{F11}");
     s.runLine(5, "expect inputs \"move 3 4; left-down; keys {F11}\"");
     s.runLine(6, "expect inputs \"\"");
-    s.console()->showMessage("first");
-    s.console()->showMessage("second");
+    s.console()->platform().messages.show("first");
+    s.console()->platform().messages.show("second");
     s.runLine(7, "expect no-message");
     s.runLine(8, "expect message \"first\"");
     s.runLine(9, "expect message \"second\"");

@@ -1,4 +1,4 @@
-#include "core/Console.h"
+#include "console/Console.h"
 #include "scenario/Fakes.h"
 
 #include <QFile>

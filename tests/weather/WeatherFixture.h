@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Console.h"
+#include "console/Console.h"
 #include "scenario/Fakes.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "platform/qt/DesktopApp.h"
 
-#include "core/Console.h"
+#include "console/Console.h"
 #include "platform/qt/FrontEnd.h"
 #include "platform/qt/NativeBackend.h"
 #include "platform/qt/QtHttpService.h"

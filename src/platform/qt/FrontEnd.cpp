@@ -1,6 +1,6 @@
 #include "platform/qt/FrontEnd.h"
 
-#include "core/Console.h"
+#include "console/Console.h"
 #include "platform/qt/Artwork.h"
 #include "platform/qt/ControlView.h"
 #include "platform/qt/FormView.h"

@@ -1,12 +1,10 @@
-#include "flightlog/TodaysFlights.h"
-
-#include "core/Console.h"
+#include "flightlog/TodaysFlightsWindow.h"
 
 namespace vellaro {
 
-namespace {
+TodaysFlightsWindow::TodaysFlightsWindow(Form& f) : form(f), bind_(f) {}
 
-void buildTodaysFlightsWindow(Form& f) {
+void TodaysFlightsWindow::build(Form& f) {
     f.setCaption(QStringLiteral("Heute"));
     // Client area 8790 x 2385 inside the frame.
     f.setWidth(8880);
@@ -28,12 +26,6 @@ void buildTodaysFlightsWindow(Form& f) {
     back.setCaption(QString::fromUtf8("zurück"));
     back.setGeometry(3360, 1920, 2385, 405);
     f.add<Timer>(QStringLiteral("Timer1")).setInterval(200);
-}
-
-} // namespace
-
-TodaysFlights::TodaysFlights(Console& console) : c_(console) {
-    buildTodaysFlightsWindow(c_.form3());
 }
 
 } // namespace vellaro

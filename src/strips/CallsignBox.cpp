@@ -1,0 +1,26 @@
+#include "strips/CallsignBox.h"
+
+#include "core/MainWindow.h"
+#include "strips/Clearance.h"
+#include "strips/StripRows.h"
+
+namespace vellaro {
+
+CallsignBox::CallsignBox(MainWindow& w, StripRows& rows, Clearance& clearance)
+    : rows_(rows), clearance_(clearance) {
+    for (int n = 0; n < kStripRows; ++n) {
+        w.Text7[n].onGotFocus = [this, n] { Text7_GotFocus(n); };
+        w.Text7[n].onDblClick = [this, n] { Text7_DblClick(n); };
+    }
+}
+
+void CallsignBox::Text7_GotFocus(int n) {
+    // Every time the box gets the focus, by the user or the program.
+    clearance_.releaseRequest(n);
+}
+
+void CallsignBox::Text7_DblClick(int n) {
+    rows_.Text7_DblClick(n);
+}
+
+} // namespace vellaro

@@ -1,0 +1,23 @@
+#pragma once
+
+namespace vellaro {
+
+class Clearance;
+class MainWindow;
+class StripRows;
+
+// The events of the seven callsign boxes. Several features act on them; each event
+// has its one handler here, which calls them in the order the console needs.
+class CallsignBox {
+  public:
+    CallsignBox(MainWindow& window, StripRows& rows, Clearance& clearance);
+
+    void Text7_GotFocus(int n);
+    void Text7_DblClick(int n);
+
+  private:
+    StripRows& rows_;
+    Clearance& clearance_;
+};
+
+} // namespace vellaro

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/ControlBinder.h"
+
+namespace vellaro {
+
+// The SID chart window Form5: the west and east SID charts and the sector chart.
+class ChartWindow {
+  public:
+    static void build(Form& form);
+    explicit ChartWindow(Form& form);
+
+    Form& form;
+
+  private:
+    ControlBinder bind_;
+
+  public:
+    PictureBox& Picture1 = bind_.get<PictureBox>("Picture1");
+    PictureBox& Picture2 = bind_.get<PictureBox>("Picture2");
+    PictureBox& Picture3 = bind_.get<PictureBox>("Picture3");
+    Shape& Shape1 = bind_.get<Shape>("Shape1");
+    Shape& Shape2 = bind_.get<Shape>("Shape2");
+};
+
+} // namespace vellaro
