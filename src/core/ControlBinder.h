@@ -41,6 +41,17 @@ class ControlBinder {
     Form& form_;
 };
 
+// The typed view of one window: the window itself, and the binder that the views'
+// members use to find their controls once, when the view is built.
+class WindowView {
+  public:
+    explicit WindowView(Form& f) : form(f), bind_(f) {}
+    Form& form;
+
+  protected:
+    ControlBinder bind_;
+};
+
 // Members of a control array, or controls that stand for the rows of a board.
 template <typename T, std::size_t N> class ControlArray {
   public:

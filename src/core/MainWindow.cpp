@@ -4,8 +4,6 @@
 
 namespace vellaro {
 
-MainWindow::MainWindow(Form& f) : form(f), bind_(f) {}
-
 std::array<Button*, kStripRows>
 MainWindow::rowButtons(const std::array<const char*, kStripRows>& names) {
     std::array<Button*, kStripRows> out{};

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "core/ControlBinder.h"
+#include "platform/Twips.h"
 
 #include <array>
 
 namespace vellaro {
 
 inline constexpr int kStripRows = 7;
-inline constexpr int kTwipsPerPixel = 15;
 
 // Buttons beside the strip rows, by row: colour toggle "Fa", move to first "1." (row 0
 // has none: ">" stands there) and delete "Lö".
@@ -22,16 +22,10 @@ using RowBoxes = ControlArray<TextBox, kStripRows>;
 
 // The main window Form1 as the console's code sees it: every control, looked up once.
 // Members carry the controls' own names, so the code reads as the behaviour is told.
-class MainWindow {
+class MainWindow : public WindowView {
   public:
-    explicit MainWindow(Form& form);
+    using WindowView::WindowView;
 
-    Form& form;
-
-  private:
-    ControlBinder bind_;
-
-  public:
     // Weather block.
     TextBox& Text1 = bind_.get<TextBox>("Text1");
     TextBox& Text2 = bind_.get<TextBox>("Text2");

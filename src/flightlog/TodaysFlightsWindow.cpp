@@ -2,8 +2,6 @@
 
 namespace vellaro {
 
-TodaysFlightsWindow::TodaysFlightsWindow(Form& f) : form(f), bind_(f) {}
-
 void TodaysFlightsWindow::build(Form& f) {
     f.setCaption(QStringLiteral("Heute"));
     // Client area 8790 x 2385 inside the frame.

@@ -5,17 +5,11 @@
 namespace vellaro {
 
 // The window of today's flights, Form3.
-class TodaysFlightsWindow {
+class TodaysFlightsWindow : public WindowView {
   public:
     static void build(Form& form);
-    explicit TodaysFlightsWindow(Form& form);
+    using WindowView::WindowView;
 
-    Form& form;
-
-  private:
-    ControlBinder bind_;
-
-  public:
     TextBox& Text1 = bind_.get<TextBox>("Text1");
     Label& Label1 = bind_.get<Label>("Label1");
     Label& Label2 = bind_.get<Label>("Label2");

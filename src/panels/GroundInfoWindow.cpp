@@ -2,8 +2,6 @@
 
 namespace vellaro {
 
-GroundInfoWindow::GroundInfoWindow(Form& f) : form(f), bind_(f) {}
-
 void GroundInfoWindow::build(Form& f) {
     f.setCaption(QStringLiteral("Ground-Info"));
     f.setWidth(2460);

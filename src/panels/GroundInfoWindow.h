@@ -7,17 +7,11 @@ namespace vellaro {
 inline constexpr int kGroundRows = 10;
 
 // The Ground-Info window Form4: ten rows of callsign, the cl, st and tx ticks and "Lö".
-class GroundInfoWindow {
+class GroundInfoWindow : public WindowView {
   public:
     static void build(Form& form);
-    explicit GroundInfoWindow(Form& form);
+    using WindowView::WindowView;
 
-    Form& form;
-
-  private:
-    ControlBinder bind_;
-
-  public:
     Label& Label1 = bind_.get<Label>("Label1");
     ControlArray<TextBox, kGroundRows> Text1{bind_.array<TextBox, kGroundRows>("Text1")};
     ControlArray<CheckBox, kGroundRows> Check1{bind_.array<CheckBox, kGroundRows>("Check1")};

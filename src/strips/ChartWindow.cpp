@@ -4,8 +4,6 @@
 
 namespace vellaro {
 
-ChartWindow::ChartWindow(Form& f) : form(f), bind_(f) {}
-
 void ChartWindow::build(Form& f) {
     f.setCaption(QStringLiteral("SID"));
     f.setWidth(8415);

@@ -5,17 +5,11 @@
 namespace vellaro {
 
 // The SID chart window Form5: the west and east SID charts and the sector chart.
-class ChartWindow {
+class ChartWindow : public WindowView {
   public:
     static void build(Form& form);
-    explicit ChartWindow(Form& form);
+    using WindowView::WindowView;
 
-    Form& form;
-
-  private:
-    ControlBinder bind_;
-
-  public:
     PictureBox& Picture1 = bind_.get<PictureBox>("Picture1");
     PictureBox& Picture2 = bind_.get<PictureBox>("Picture2");
     PictureBox& Picture3 = bind_.get<PictureBox>("Picture3");

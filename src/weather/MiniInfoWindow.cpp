@@ -2,8 +2,6 @@
 
 namespace vellaro {
 
-MiniInfoWindow::MiniInfoWindow(Form& f) : form(f), bind_(f) {}
-
 void MiniInfoWindow::build(Form& f) {
     f.setCaption(
         QStringLiteral("        Wind             QNH           Land      Take-Off    ATIS  "

@@ -5,18 +5,12 @@
 namespace vellaro {
 
 // The Mini-Info window Form2: the weather block in one small bar.
-class MiniInfoWindow {
+class MiniInfoWindow : public WindowView {
   public:
     // Lays out every control of the window.
     static void build(Form& form);
-    explicit MiniInfoWindow(Form& form);
+    using WindowView::WindowView;
 
-    Form& form;
-
-  private:
-    ControlBinder bind_;
-
-  public:
     TextBox& Text1 = bind_.get<TextBox>("Text1");
     TextBox& Text2 = bind_.get<TextBox>("Text2");
     TextBox& Text3 = bind_.get<TextBox>("Text3");
