@@ -3,11 +3,13 @@
 #include "console/Lifecycle.h"
 #include "core/ConsoleState.h"
 #include "core/DataFiles.h"
+#include "core/DisplayModes.h"
 #include "core/Download.h"
 #include "core/MainWindow.h"
 #include "core/StateFields.h"
 #include "core/WeatherState.h"
 #include "flightlog/FlightLog.h"
+#include "flightlog/TodaysFlights.h"
 #include "flightlog/TodaysFlightsWindow.h"
 #include "network/ServiceAddresses.h"
 #include "panels/GroundInfo.h"
@@ -107,6 +109,8 @@ class Console {
     ServiceAddresses services_;
 
     OkFlash okFlash_;
+    DisplayModes displayModes_;
+    TodaysFlights todaysFlights_;
     GroundInfo groundInfo_;
     FlightLog flightLog_;
     Clearance clearance_;

@@ -1,6 +1,7 @@
 #include "console/Lifecycle.h"
 
 #include "core/ConsoleState.h"
+#include "core/DisplayModes.h"
 #include "core/MainWindow.h"
 #include "core/MainWindowLayout.h"
 #include "core/Text.h"
@@ -18,7 +19,6 @@ namespace vellaro {
 namespace {
 
 constexpr int kMainWidth = 11220;
-constexpr int kFoldedHeight = 1760;
 const QString kDefaultVoiceServer = QStringLiteral("de3.ts.ivao.org");
 // Letters count from 1 = A.
 constexpr double kFirstLetter = 1;

@@ -1,5 +1,6 @@
 #include "weather/MiniInfo.h"
 
+#include "core/DisplayModes.h"
 #include "core/MainWindow.h"
 #include "platform/ScreenInfo.h"
 #include "strips/ChartWindow.h"
@@ -10,7 +11,6 @@ namespace vellaro {
 
 namespace {
 
-constexpr int kUnfoldedHeight = 5580;
 // Tucks the caption bar above the screen edge.
 constexpr int kRaisedTop = -310;
 
