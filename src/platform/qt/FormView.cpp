@@ -18,6 +18,12 @@ namespace {
 // only a move after this settling time is the user's.
 constexpr qint64 kSettleMs = 500;
 
+// The console sizes its windows itself: the user gets no maximise button and no
+// resize border, only minimise and close.
+constexpr Qt::WindowFlags kWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
 bool lightweight(ControlKind k) {
     return k == ControlKind::Label || k == ControlKind::Shape || k == ControlKind::Line;
 }
@@ -25,7 +31,7 @@ bool lightweight(ControlKind k) {
 } // namespace
 
 FormView::FormView(Form& form, FrontEnd& frontEnd)
-    : QWidget(nullptr, Qt::Window), form_(form), frontEnd_(frontEnd) {
+    : QWidget(nullptr, kWindowFlags), form_(form), frontEnd_(frontEnd) {
     setAttribute(Qt::WA_QuitOnClose, false);
     setFont(frontEnd.consoleFont());
     setObjectName(form.name());
