@@ -20,35 +20,39 @@ QString Control::displayName() const {
     return index_ < 0 ? name_ : QStringLiteral("%1(%2)").arg(name_).arg(index_);
 }
 
-void Control::changed(const char* prop) {
-    form_.notify(this, prop);
+QString eventOwnerName(const Control& c) {
+    return c.form().name() + QLatin1Char('.') + c.displayName();
+}
+
+void Control::changed(Prop p) {
+    form_.notify(this, p);
 }
 
 void Control::setLeft(int v) {
     if (left_ != v) {
         left_ = v;
-        changed("Left");
+        changed(Prop::Left);
     }
 }
 
 void Control::setTop(int v) {
     if (top_ != v) {
         top_ = v;
-        changed("Top");
+        changed(Prop::Top);
     }
 }
 
 void Control::setWidth(int v) {
     if (width_ != v) {
         width_ = v;
-        changed("Width");
+        changed(Prop::Width);
     }
 }
 
 void Control::setHeight(int v) {
     if (height_ != v) {
         height_ = v;
-        changed("Height");
+        changed(Prop::Height);
     }
 }
 
@@ -62,122 +66,142 @@ void Control::setGeometry(int left, int top, int width, int height) {
 void Control::setVisible(bool v) {
     if (visible_ != v) {
         visible_ = v;
-        changed("Visible");
+        changed(Prop::Visible);
     }
 }
 
 void Control::setEnabled(bool v) {
     if (enabled_ != v) {
         enabled_ = v;
-        changed("Enabled");
+        changed(Prop::Enabled);
     }
 }
 
 void Control::setForeColor(Colour c) {
     if (foreColor_ != c) {
         foreColor_ = c;
-        changed("ForeColor");
+        changed(Prop::ForeColor);
     }
 }
 
 void Control::setBackColor(Colour c) {
     if (backColor_ != c) {
         backColor_ = c;
-        changed("BackColor");
+        changed(Prop::BackColor);
     }
 }
 
 void Control::setToolTip(const QString& t) {
     if (toolTip_ != t) {
         toolTip_ = t;
-        changed("ToolTipText");
+        changed(Prop::ToolTipText);
     }
 }
 
-QVariant Control::property(const QString& prop) const {
-    if (prop == QLatin1String("Left")) {
-        return left_;
+QVariant Control::property(const QString& name) const {
+    if (const auto p = propFromName(name)) {
+        return read(*p);
     }
-    if (prop == QLatin1String("Top")) {
-        return top_;
-    }
-    if (prop == QLatin1String("Width")) {
-        return width_;
-    }
-    if (prop == QLatin1String("Height")) {
-        return height_;
-    }
-    if (prop == QLatin1String("Visible")) {
-        return visible_;
-    }
-    if (prop == QLatin1String("Enabled")) {
-        return enabled_;
-    }
-    if (prop == QLatin1String("ForeColor")) {
-        return foreColor_;
-    }
-    if (prop == QLatin1String("BackColor")) {
-        return backColor_;
-    }
-    if (prop == QLatin1String("ToolTipText")) {
-        return toolTip_;
+    // An entry of a list: "List(3)".
+    const qsizetype open = name.indexOf(QLatin1Char('('));
+    if (open > 0 && name.endsWith(QLatin1Char(')'))) {
+        if (const auto p = propFromName(QStringView(name).first(open))) {
+            bool ok = false;
+            const int i = QStringView(name).sliced(open + 1, name.size() - open - 2).toInt(&ok);
+            if (ok) {
+                return readItem(*p, i);
+            }
+        }
     }
     return {};
 }
 
-bool Control::setProperty(const QString& prop, const QVariant& value) {
-    if (prop == QLatin1String("Left")) {
+bool Control::setProperty(const QString& name, const QVariant& value) {
+    const auto p = propFromName(name);
+    return p && write(*p, value);
+}
+
+QVariant Control::read(Prop p) const {
+    switch (p) {
+    case Prop::Left:
+        return left_;
+    case Prop::Top:
+        return top_;
+    case Prop::Width:
+        return width_;
+    case Prop::Height:
+        return height_;
+    case Prop::Visible:
+        return visible_;
+    case Prop::Enabled:
+        return enabled_;
+    case Prop::ForeColor:
+        return foreColor_;
+    case Prop::BackColor:
+        return backColor_;
+    case Prop::ToolTipText:
+        return toolTip_;
+    default:
+        return {};
+    }
+}
+
+bool Control::write(Prop p, const QVariant& value) {
+    switch (p) {
+    case Prop::Left:
         setLeft(value.toInt());
-    } else if (prop == QLatin1String("Top")) {
+        return true;
+    case Prop::Top:
         setTop(value.toInt());
-    } else if (prop == QLatin1String("Width")) {
+        return true;
+    case Prop::Width:
         setWidth(value.toInt());
-    } else if (prop == QLatin1String("Height")) {
+        return true;
+    case Prop::Height:
         setHeight(value.toInt());
-    } else if (prop == QLatin1String("Visible")) {
+        return true;
+    case Prop::Visible:
         setVisible(toBool(value));
-    } else if (prop == QLatin1String("Enabled")) {
+        return true;
+    case Prop::Enabled:
         setEnabled(toBool(value));
-    } else if (prop == QLatin1String("ForeColor")) {
+        return true;
+    case Prop::ForeColor:
         setForeColor(value.toLongLong());
-    } else if (prop == QLatin1String("BackColor")) {
+        return true;
+    case Prop::BackColor:
         setBackColor(value.toLongLong());
-    } else if (prop == QLatin1String("ToolTipText")) {
+        return true;
+    case Prop::ToolTipText:
         setToolTip(value.toString());
-    } else {
+        return true;
+    default:
         return false;
     }
-    return true;
+}
+
+QVariant Control::readItem(Prop, int) const {
+    return {};
 }
 
 void Control::userClick() {
-    if (onClick) {
-        onClick();
-    }
+    onClick();
 }
 
 void Control::userDblClick() {
-    if (onDblClick) {
-        onDblClick();
-    }
+    onDblClick();
 }
 
 void Control::userMouseDown() {
-    if (onMouseDown) {
-        onMouseDown();
-    }
+    onMouseDown();
 }
 
 void Control::userKeyDown(int keyCode) {
-    if (onKeyDown) {
-        onKeyDown(keyCode);
-    }
+    onKeyDown(keyCode);
 }
 
 void Control::userKeyPress(int keyAscii) {
-    if (onKeyPress) {
-        onKeyPress(keyAscii);
-    }
+    onKeyPress(keyAscii);
 }
 
 // ---- TextBox
@@ -191,17 +215,15 @@ void TextBox::setText(const QString& t) {
     }
     text_ = t;
     selStart_ = 0;
-    changed("Text");
-    if (onChange) {
-        onChange();
-    }
+    changed(Prop::Text);
+    onChange();
 }
 
 void TextBox::setSelStart(int pos) {
     const int clamped = std::clamp(pos, 0, int(text_.size()));
     if (clamped != selStart_) {
         selStart_ = clamped;
-        changed("SelStart");
+        changed(Prop::SelStart);
     }
 }
 
@@ -212,10 +234,8 @@ void TextBox::userSetText(const QString& t, int caret) {
     }
     text_ = t;
     selStart_ = std::clamp(caret, 0, int(text_.size()));
-    changed("Text");
-    if (onChange) {
-        onChange();
-    }
+    changed(Prop::Text);
+    onChange();
 }
 
 void TextBox::typeOne(QChar c) {
@@ -240,9 +260,7 @@ void TextBox::userType(const QString& chars) {
 
 void TextBox::userKeyPress(int keyAscii) {
     int key = keyAscii;
-    if (onKeyPress) {
-        onKeyPress(key);
-    }
+    onKeyPress(key);
     if (key == 0) {
         return;
     }
@@ -277,26 +295,28 @@ void TextBox::userBackspace(int count) {
     }
 }
 
-QVariant TextBox::property(const QString& prop) const {
-    if (prop == QLatin1String("Text")) {
+QVariant TextBox::read(Prop p) const {
+    switch (p) {
+    case Prop::Text:
         return text_;
-    }
-    if (prop == QLatin1String("SelStart")) {
+    case Prop::SelStart:
         return selStart_;
+    default:
+        return Control::read(p);
     }
-    return Control::property(prop);
 }
 
-bool TextBox::setProperty(const QString& prop, const QVariant& value) {
-    if (prop == QLatin1String("Text")) {
+bool TextBox::write(Prop p, const QVariant& value) {
+    switch (p) {
+    case Prop::Text:
         setText(value.toString());
         return true;
-    }
-    if (prop == QLatin1String("SelStart")) {
+    case Prop::SelStart:
         setSelStart(value.toInt());
         return true;
+    default:
+        return Control::write(p, value);
     }
-    return Control::setProperty(prop, value);
 }
 
 // ---- Label
@@ -307,23 +327,20 @@ Label::Label(Form& form, QString name, int index)
 void Label::setCaption(const QString& c) {
     if (caption_ != c) {
         caption_ = c;
-        changed("Caption");
+        changed(Prop::Caption);
     }
 }
 
-QVariant Label::property(const QString& prop) const {
-    if (prop == QLatin1String("Caption")) {
-        return caption_;
-    }
-    return Control::property(prop);
+QVariant Label::read(Prop p) const {
+    return p == Prop::Caption ? QVariant(caption_) : Control::read(p);
 }
 
-bool Label::setProperty(const QString& prop, const QVariant& value) {
-    if (prop == QLatin1String("Caption")) {
+bool Label::write(Prop p, const QVariant& value) {
+    if (p == Prop::Caption) {
         setCaption(value.toString());
         return true;
     }
-    return Control::setProperty(prop, value);
+    return Control::write(p, value);
 }
 
 // ---- Button
@@ -334,30 +351,25 @@ Button::Button(Form& form, QString name, int index)
 void Button::setCaption(const QString& c) {
     if (caption_ != c) {
         caption_ = c;
-        changed("Caption");
+        changed(Prop::Caption);
     }
 }
 
-QVariant Button::property(const QString& prop) const {
-    if (prop == QLatin1String("Caption")) {
-        return caption_;
-    }
-    return Control::property(prop);
+QVariant Button::read(Prop p) const {
+    return p == Prop::Caption ? QVariant(caption_) : Control::read(p);
 }
 
-bool Button::setProperty(const QString& prop, const QVariant& value) {
-    if (prop == QLatin1String("Caption")) {
+bool Button::write(Prop p, const QVariant& value) {
+    if (p == Prop::Caption) {
         setCaption(value.toString());
         return true;
     }
-    return Control::setProperty(prop, value);
+    return Control::write(p, value);
 }
 
 void Button::userKeyPress(int keyAscii) {
     int key = keyAscii;
-    if (onKeyPress) {
-        onKeyPress(key);
-    }
+    onKeyPress(key);
     if (key == 13 || key == 32) {
         userClick();
     }
@@ -371,14 +383,14 @@ CheckBox::CheckBox(Form& form, QString name, int index)
 void CheckBox::setCaption(const QString& c) {
     if (caption_ != c) {
         caption_ = c;
-        changed("Caption");
+        changed(Prop::Caption);
     }
 }
 
 void CheckBox::setValue(int v) {
     if (value_ != v) {
         value_ = v;
-        changed("Value");
+        changed(Prop::Value);
     }
 }
 
@@ -389,34 +401,34 @@ void CheckBox::userClick() {
 
 void CheckBox::userKeyPress(int keyAscii) {
     int key = keyAscii;
-    if (onKeyPress) {
-        onKeyPress(key);
-    }
+    onKeyPress(key);
     if (key == 32) {
         userClick();
     }
 }
 
-QVariant CheckBox::property(const QString& prop) const {
-    if (prop == QLatin1String("Caption")) {
+QVariant CheckBox::read(Prop p) const {
+    switch (p) {
+    case Prop::Caption:
         return caption_;
-    }
-    if (prop == QLatin1String("Value")) {
+    case Prop::Value:
         return value_;
+    default:
+        return Control::read(p);
     }
-    return Control::property(prop);
 }
 
-bool CheckBox::setProperty(const QString& prop, const QVariant& value) {
-    if (prop == QLatin1String("Caption")) {
+bool CheckBox::write(Prop p, const QVariant& value) {
+    switch (p) {
+    case Prop::Caption:
         setCaption(value.toString());
         return true;
-    }
-    if (prop == QLatin1String("Value")) {
+    case Prop::Value:
         setValue(value.typeId() == QMetaType::Bool ? (value.toBool() ? 1 : 0) : value.toInt());
         return true;
+    default:
+        return Control::write(p, value);
     }
-    return Control::setProperty(prop, value);
 }
 
 // ---- ComboBox
@@ -427,13 +439,13 @@ ComboBox::ComboBox(Form& form, QString name, int index)
 void ComboBox::setText(const QString& t) {
     if (text_ != t) {
         text_ = t;
-        changed("Text");
+        changed(Prop::Text);
     }
 }
 
 void ComboBox::addItem(const QString& item) {
     list_.append(item);
-    changed("List");
+    changed(Prop::List);
 }
 
 void ComboBox::userSelect(int i) {
@@ -442,37 +454,36 @@ void ComboBox::userSelect(int i) {
     }
     listIndex_ = i;
     setText(list_.at(i));
-    changed("ListIndex");
+    changed(Prop::ListIndex);
     Control::userClick();
 }
 
-QVariant ComboBox::property(const QString& prop) const {
-    if (prop == QLatin1String("Text")) {
+QVariant ComboBox::read(Prop p) const {
+    switch (p) {
+    case Prop::Text:
         return text_;
-    }
-    if (prop == QLatin1String("ListCount")) {
+    case Prop::ListCount:
         return int(list_.size());
-    }
-    if (prop == QLatin1String("ListIndex")) {
+    case Prop::ListIndex:
         return listIndex_;
+    default:
+        return Control::read(p);
     }
-    if (prop.startsWith(QLatin1String("List(")) && prop.endsWith(QLatin1Char(')'))) {
-        bool ok = false;
-        const int i = prop.mid(5, prop.size() - 6).toInt(&ok);
-        if (ok && i >= 0 && i < list_.size()) {
-            return list_.at(i);
-        }
-        return ok ? QVariant(QString()) : QVariant();
-    }
-    return Control::property(prop);
 }
 
-bool ComboBox::setProperty(const QString& prop, const QVariant& value) {
-    if (prop == QLatin1String("Text")) {
+bool ComboBox::write(Prop p, const QVariant& value) {
+    if (p == Prop::Text) {
         setText(value.toString());
         return true;
     }
-    return Control::setProperty(prop, value);
+    return Control::write(p, value);
+}
+
+QVariant ComboBox::readItem(Prop p, int i) const {
+    if (p != Prop::List) {
+        return {};
+    }
+    return i >= 0 && i < list_.size() ? list_.at(i) : QString();
 }
 
 // ---- PictureBox, Shape, Line
@@ -486,14 +497,14 @@ void PictureBox::setBuiltinPicture(const QString& resource, int naturalWidthTwip
     picturePath_.clear();
     pictureWidth_ = naturalWidthTwips;
     pictureHeight_ = naturalHeightTwips;
-    changed("Picture");
+    changed(Prop::Picture);
 }
 
 void PictureBox::setPicture(const QString& path, int naturalWidthTwips, int naturalHeightTwips) {
     picturePath_ = path;
     pictureWidth_ = naturalWidthTwips;
     pictureHeight_ = naturalHeightTwips;
-    changed("Picture");
+    changed(Prop::Picture);
 }
 
 Shape::Shape(Form& form, QString name, int index)
@@ -526,7 +537,7 @@ void Timer::setInterval(int ms) {
     interval_ = ms;
     reschedule();
     if (differs) {
-        changed("Interval");
+        changed(Prop::Interval);
     }
 }
 
@@ -536,35 +547,37 @@ void Timer::setTimerEnabled(bool on) {
     }
     timerEnabled_ = on;
     reschedule();
-    changed("Enabled");
+    changed(Prop::Enabled);
 }
 
 void Timer::fire() {
-    if (timerEnabled_ && onTimer) {
+    if (timerEnabled_) {
         onTimer();
     }
 }
 
-QVariant Timer::property(const QString& prop) const {
-    if (prop == QLatin1String("Interval")) {
+QVariant Timer::read(Prop p) const {
+    switch (p) {
+    case Prop::Interval:
         return interval_;
-    }
-    if (prop == QLatin1String("Enabled")) {
+    case Prop::Enabled:
         return timerEnabled_;
+    default:
+        return Control::read(p);
     }
-    return Control::property(prop);
 }
 
-bool Timer::setProperty(const QString& prop, const QVariant& value) {
-    if (prop == QLatin1String("Interval")) {
+bool Timer::write(Prop p, const QVariant& value) {
+    switch (p) {
+    case Prop::Interval:
         setInterval(value.toInt());
         return true;
-    }
-    if (prop == QLatin1String("Enabled")) {
+    case Prop::Enabled:
         setTimerEnabled(toBool(value));
         return true;
+    default:
+        return Control::write(p, value);
     }
-    return Control::setProperty(prop, value);
 }
 
 } // namespace vellaro

@@ -1,15 +1,20 @@
 #pragma once
 
+#include "platform/Event.h"
+#include "platform/Prop.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 
-#include <functional>
-
 namespace vellaro {
 
+class Control;
 class Form;
 class TimerService;
+
+// "Form1.Text7(2)": how a control is named in programming-error messages.
+QString eventOwnerName(const Control& c);
 
 // Colours are &HBBGGRR values; system colours keep their &H800000xx number.
 using Colour = qint64;
@@ -73,23 +78,26 @@ class Control {
     void setBackColor(Colour c);
     void setToolTip(const QString& t);
 
-    // Generic access by the toolkit's property names (Text, Caption, Left, ...).
-    // Returns an invalid QVariant for an unknown property.
-    virtual QVariant property(const QString& prop) const;
+    // Generic access by the toolkit's property names (Text, Caption, Left, ...) or
+    // by Prop. Reading gives an invalid QVariant for a property the kind lacks;
+    // "List(i)" reads entry i of a drop-down list.
+    QVariant property(const QString& name) const;
+    QVariant property(Prop p) const { return read(p); }
     // Returns false for an unknown or read-only property.
-    virtual bool setProperty(const QString& prop, const QVariant& value);
+    bool setProperty(const QString& name, const QVariant& value);
+    bool setProperty(Prop p, const QVariant& value) { return write(p, value); }
 
     // Can the control take the input focus?
     virtual bool focusable() const { return false; }
 
-    std::function<void()> onClick;
-    std::function<void()> onDblClick;
-    std::function<void()> onMouseDown;
-    std::function<void()> onGotFocus;
-    std::function<void()> onLostFocus;
-    std::function<void(int keyCode)> onKeyDown;
-    // The handler may set the character code to 0 to swallow the key.
-    std::function<void(int& keyAscii)> onKeyPress;
+    Event<> onClick{this, "Click"};
+    Event<> onDblClick{this, "DblClick"};
+    Event<> onMouseDown{this, "MouseDown"};
+    Event<> onGotFocus{this, "GotFocus"};
+    Event<> onLostFocus{this, "LostFocus"};
+    Event<int> onKeyDown{this, "KeyDown"}; // the key code
+    // The character code; the handler may set it to 0 to swallow the key.
+    Event<int&> onKeyPress{this, "KeyPress"};
 
     // Raised by the user (front end or script).
     virtual void userClick();
@@ -99,7 +107,12 @@ class Control {
     virtual void userKeyPress(int keyAscii);
 
   protected:
-    void changed(const char* prop);
+    void changed(Prop p);
+    // A kind's own properties; the base knows those every control has.
+    virtual QVariant read(Prop p) const;
+    virtual bool write(Prop p, const QVariant& value);
+    // Entry i of a list property ("List(3)"); invalid where the kind has none.
+    virtual QVariant readItem(Prop p, int i) const;
 
   private:
     Form& form_;
@@ -138,11 +151,13 @@ class TextBox : public Control {
     void userBackspace(int count);       // one change per deleted character
     void userKeyPress(int keyAscii) override;
 
-    QVariant property(const QString& prop) const override;
-    bool setProperty(const QString& prop, const QVariant& value) override;
     bool focusable() const override { return true; }
 
-    std::function<void()> onChange;
+    Event<> onChange{this, "Change"};
+
+  protected:
+    QVariant read(Prop p) const override;
+    bool write(Prop p, const QVariant& value) override;
 
   private:
     void typeOne(QChar c);
@@ -160,8 +175,10 @@ class Label : public Control {
     void setCaption(const QString& c);
     bool transparent() const { return transparent_; }
     void setTransparent(bool v) { transparent_ = v; }
-    QVariant property(const QString& prop) const override;
-    bool setProperty(const QString& prop, const QVariant& value) override;
+
+  protected:
+    QVariant read(Prop p) const override;
+    bool write(Prop p, const QVariant& value) override;
 
   private:
     QString caption_;
@@ -173,11 +190,13 @@ class Button : public Control {
     Button(Form& form, QString name, int index = -1);
     const QString& caption() const { return caption_; }
     void setCaption(const QString& c);
-    QVariant property(const QString& prop) const override;
-    bool setProperty(const QString& prop, const QVariant& value) override;
     bool focusable() const override { return true; }
     // Enter or Space on a focused button raises its click.
     void userKeyPress(int keyAscii) override;
+
+  protected:
+    QVariant read(Prop p) const override;
+    bool write(Prop p, const QVariant& value) override;
 
   private:
     QString caption_;
@@ -190,12 +209,14 @@ class CheckBox : public Control {
     void setCaption(const QString& c);
     int value() const { return value_; }
     void setValue(int v);
-    QVariant property(const QString& prop) const override;
-    bool setProperty(const QString& prop, const QVariant& value) override;
     bool focusable() const override { return true; }
     // A click toggles the value, then the click slot runs.
     void userClick() override;
     void userKeyPress(int keyAscii) override;
+
+  protected:
+    QVariant read(Prop p) const override;
+    bool write(Prop p, const QVariant& value) override;
 
   private:
     QString caption_;
@@ -211,9 +232,12 @@ class ComboBox : public Control {
     void addItem(const QString& item);
     int listIndex() const { return listIndex_; }
     void userSelect(int i); // picks entry i: text follows, then the click slot runs
-    QVariant property(const QString& prop) const override;
-    bool setProperty(const QString& prop, const QVariant& value) override;
     bool focusable() const override { return true; }
+
+  protected:
+    QVariant read(Prop p) const override;
+    bool write(Prop p, const QVariant& value) override;
+    QVariant readItem(Prop p, int i) const override;
 
   private:
     QString text_;
@@ -281,10 +305,11 @@ class Timer : public Control {
     // Runs the tick slot; called by the timer service when the interval has passed.
     void fire();
 
-    QVariant property(const QString& prop) const override;
-    bool setProperty(const QString& prop, const QVariant& value) override;
+    Event<> onTimer{this, "Timer"};
 
-    std::function<void()> onTimer;
+  protected:
+    QVariant read(Prop p) const override;
+    bool write(Prop p, const QVariant& value) override;
 
   private:
     void reschedule();

@@ -53,44 +53,48 @@ Timer& Form::timer(const QString& name, int index) const {
     return typed<Timer>(name, index);
 }
 
-void Form::notify(Control* c, const char* prop) const {
+QString eventOwnerName(const Form& f) {
+    return f.name();
+}
+
+void Form::notify(Control* c, Prop p) const {
     if (observer) {
-        observer(c, prop);
+        observer(c, p);
     }
 }
 
 void Form::setCaption(const QString& c) {
     if (caption_ != c) {
         caption_ = c;
-        notify(nullptr, "Caption");
+        notify(nullptr, Prop::Caption);
     }
 }
 
 void Form::setLeft(int v) {
     if (left_ != v) {
         left_ = v;
-        notify(nullptr, "Left");
+        notify(nullptr, Prop::Left);
     }
 }
 
 void Form::setTop(int v) {
     if (top_ != v) {
         top_ = v;
-        notify(nullptr, "Top");
+        notify(nullptr, Prop::Top);
     }
 }
 
 void Form::setWidth(int v) {
     if (width_ != v) {
         width_ = v;
-        notify(nullptr, "Width");
+        notify(nullptr, Prop::Width);
     }
 }
 
 void Form::setHeight(int v) {
     if (height_ != v) {
         height_ = v;
-        notify(nullptr, "Height");
+        notify(nullptr, Prop::Height);
     }
 }
 
@@ -100,34 +104,34 @@ void Form::setVisible(bool v) {
     }
     if (visible_ != v) {
         visible_ = v;
-        notify(nullptr, "Visible");
+        notify(nullptr, Prop::Visible);
     }
 }
 
 void Form::setEnabled(bool v) {
     if (enabled_ != v) {
         enabled_ = v;
-        notify(nullptr, "Enabled");
+        notify(nullptr, Prop::Enabled);
     }
 }
 
 void Form::setTopMost(bool v) {
     // The z-order call is made every time, as the window system call is.
     topMost_ = v;
-    notify(nullptr, "TopMost");
+    notify(nullptr, Prop::TopMost);
 }
 
 void Form::setWindowState(int v) {
     if (windowState_ != v) {
         windowState_ = v;
-        notify(nullptr, "WindowState");
+        notify(nullptr, Prop::WindowState);
     }
 }
 
 void Form::setBackColor(Colour c) {
     if (backColor_ != c) {
         backColor_ = c;
-        notify(nullptr, "BackColor");
+        notify(nullptr, Prop::BackColor);
     }
 }
 
@@ -136,83 +140,92 @@ void Form::load() {
         return;
     }
     loaded_ = true;
-    notify(nullptr, "Loaded");
-    if (onLoad) {
-        onLoad();
-    }
+    notify(nullptr, Prop::Loaded);
+    onLoad();
 }
 
 void Form::unload() {
     if (!loaded_) {
         return;
     }
-    if (onUnload) {
-        onUnload();
-    }
+    onUnload();
     setVisible(false);
     loaded_ = false;
-    notify(nullptr, "Loaded");
+    notify(nullptr, Prop::Loaded);
 }
 
-QVariant Form::property(const QString& prop) const {
-    if (prop == QLatin1String("Caption")) {
+QVariant Form::property(const QString& name) const {
+    const auto p = propFromName(name);
+    return p ? property(*p) : QVariant();
+}
+
+QVariant Form::property(Prop p) const {
+    switch (p) {
+    case Prop::Caption:
         return caption_;
-    }
-    if (prop == QLatin1String("Left")) {
+    case Prop::Left:
         return left_;
-    }
-    if (prop == QLatin1String("Top")) {
+    case Prop::Top:
         return top_;
-    }
-    if (prop == QLatin1String("Width")) {
+    case Prop::Width:
         return width_;
-    }
-    if (prop == QLatin1String("Height")) {
+    case Prop::Height:
         return height_;
-    }
-    if (prop == QLatin1String("Visible")) {
+    case Prop::Visible:
         return loaded_ && visible_;
-    }
-    if (prop == QLatin1String("Enabled")) {
+    case Prop::Enabled:
         return enabled_;
-    }
-    if (prop == QLatin1String("TopMost")) {
+    case Prop::TopMost:
         return topMost_;
-    }
-    if (prop == QLatin1String("WindowState")) {
+    case Prop::WindowState:
         return windowState_;
-    }
-    if (prop == QLatin1String("BackColor")) {
+    case Prop::BackColor:
         return backColor_;
+    default:
+        return {};
     }
-    return {};
 }
 
-bool Form::setProperty(const QString& prop, const QVariant& value) {
-    if (prop == QLatin1String("Caption")) {
+bool Form::setProperty(const QString& name, const QVariant& value) {
+    const auto p = propFromName(name);
+    return p && setProperty(*p, value);
+}
+
+bool Form::setProperty(Prop p, const QVariant& value) {
+    switch (p) {
+    case Prop::Caption:
         setCaption(value.toString());
-    } else if (prop == QLatin1String("Left")) {
+        return true;
+    case Prop::Left:
         setLeft(value.toInt());
-    } else if (prop == QLatin1String("Top")) {
+        return true;
+    case Prop::Top:
         setTop(value.toInt());
-    } else if (prop == QLatin1String("Width")) {
+        return true;
+    case Prop::Width:
         setWidth(value.toInt());
-    } else if (prop == QLatin1String("Height")) {
+        return true;
+    case Prop::Height:
         setHeight(value.toInt());
-    } else if (prop == QLatin1String("Visible")) {
+        return true;
+    case Prop::Visible:
         setVisible(toBool(value));
-    } else if (prop == QLatin1String("Enabled")) {
+        return true;
+    case Prop::Enabled:
         setEnabled(toBool(value));
-    } else if (prop == QLatin1String("TopMost")) {
+        return true;
+    case Prop::TopMost:
         setTopMost(toBool(value));
-    } else if (prop == QLatin1String("WindowState")) {
+        return true;
+    case Prop::WindowState:
         setWindowState(value.toInt());
-    } else if (prop == QLatin1String("BackColor")) {
+        return true;
+    case Prop::BackColor:
         setBackColor(value.toLongLong());
-    } else {
+        return true;
+    default:
         return false;
     }
-    return true;
 }
 
 void Form::setFocus(Control& c) {
@@ -222,20 +235,18 @@ void Form::setFocus(Control& c) {
     }
     Control* old = focused_;
     focused_ = &c;
-    notify(&c, "Focus");
-    if (old != nullptr && old->onLostFocus) {
+    notify(&c, Prop::Focus);
+    if (old != nullptr) {
         old->onLostFocus();
     }
     // A lost-focus handler that moved the focus elsewhere has the last word.
-    if (focused_ == &c && c.onGotFocus) {
+    if (focused_ == &c) {
         c.onGotFocus();
     }
 }
 
 void Form::userMouseDown() {
-    if (onMouseDown) {
-        onMouseDown();
-    }
+    onMouseDown();
 }
 
 } // namespace vellaro

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/Control.h"
+#include "platform/Event.h"
+#include "platform/Prop.h"
 
 #include <QString>
 #include <QVariant>
@@ -11,7 +13,11 @@
 
 namespace vellaro {
 
+class Form;
 class TimerService;
+
+// "Form4": how a window is named in programming-error messages.
+QString eventOwnerName(const Form& f);
 
 // A window of the console: its own properties, its controls, and which of them has
 // the input focus. Geometry is in twips; Width and Height are the outer size.
@@ -74,8 +80,12 @@ class Form {
     // Unloads the window: hidden, not created; the next load runs onLoad again.
     void unload();
 
-    QVariant property(const QString& prop) const;
-    bool setProperty(const QString& prop, const QVariant& value);
+    // Generic access by property name or Prop, as for controls: invalid or false
+    // for what a window lacks.
+    QVariant property(const QString& name) const;
+    QVariant property(Prop p) const;
+    bool setProperty(const QString& name, const QVariant& value);
+    bool setProperty(Prop p, const QVariant& value);
 
     // Input focus. Moving it fires lost-focus on the old control, then got-focus
     // on the new one. Setting it to the control that has it fires nothing.
@@ -85,14 +95,14 @@ class Form {
     // A mouse press on the bare window background.
     void userMouseDown();
 
-    std::function<void()> onLoad;
-    std::function<void()> onUnload;
-    std::function<void()> onMouseDown;
+    Event<> onLoad{this, "Load"};
+    Event<> onUnload{this, "Unload"};
+    Event<> onMouseDown{this, "MouseDown"};
 
-    // One observer: told of every property change (control, property name);
-    // control is null for the window's own properties.
-    std::function<void(Control*, const char*)> observer;
-    void notify(Control* c, const char* prop) const;
+    // One observer: told of every property change (control, property); control is
+    // null for the window's own properties. Never told Prop::All.
+    std::function<void(Control*, Prop)> observer;
+    void notify(Control* c, Prop p) const;
 
   private:
     template <typename T> T& typed(const QString& name, int index) const;

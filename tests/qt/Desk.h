@@ -39,6 +39,11 @@ class Desk : public ::testing::Test {
     template <typename W> W* widgetAs(const vellaro::Control& c) const {
         return dynamic_cast<W*>(widget(c));
     }
+    // The test takes an event over from whichever feature owns it.
+    template <typename E, typename F> static void takeOver(E& event, F&& handler) {
+        event = nullptr;
+        event = std::forward<F>(handler);
+    }
     // Gives a widget the focus as the user would, by a click into it.
     void clickInto(QWidget* w) const { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, 4)); }
 

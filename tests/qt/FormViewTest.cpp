@@ -18,11 +18,50 @@ TEST_F(Desk, MainWindowStandsWhereTheFormSaysInPixels) {
     // 11220 x 1760 twips, centred on a 1024 pixel screen, at the top edge.
     EXPECT_EQ(v.frameGeometry(), QRect(138, 0, 748, 117));
     EXPECT_EQ(v.windowTitle(), form1().caption());
+    // Sized by the console alone: fixed, and no maximise button.
+    EXPECT_EQ(v.minimumSize(), v.maximumSize());
+    EXPECT_FALSE(v.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(v.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+}
 
-    form1().setHeight(5580);
+TEST_F(Desk, MainWindowFollowsTheDisplayModesAtOnce) {
+    qt::FormView& v = view(form1());
+    // Everything on the level of strip row 6: its five boxes and its buttons.
+    const QRect callsign = widget(form1().text(QStringLiteral("Text7"), 6))->geometry();
+    QList<QWidget*> row6;
+    for (QWidget* w : v.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (qt::ControlView::of(w) != nullptr && w->isVisibleTo(&v) &&
+            callsign.contains(QPoint(callsign.center().x(), w->geometry().center().y()))) {
+            row6 << w;
+        }
+    }
+    ASSERT_GE(row6.size(), 8);
+
+    form1().setHeight(5580); // unfolded
     EXPECT_EQ(v.frameGeometry().size(), QSize(748, 372));
+    for (QWidget* w : row6) {
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_TRUE(v.rect().contains(w->geometry())) << w->metaObject()->className();
+    }
+
+    form1().setHeight(1760); // folded: row 6 lies below the window's edge
+    EXPECT_EQ(v.frameGeometry().size(), QSize(748, 117));
+    for (QWidget* w : row6) {
+        EXPECT_FALSE(v.rect().intersects(w->geometry()));
+    }
+
+    // One-strip: pushed above the screen's top edge, not clamped to it.
     form1().setTop(-2040);
-    EXPECT_EQ(v.frameGeometry().topLeft(), QPoint(138, -136));
+    form1().setHeight(2335);
+    EXPECT_EQ(v.frameGeometry(), QRect(138, -136, 748, 156));
+    // Hidden and shown again, it comes back where it was.
+    form1().setVisible(false);
+    form1().setVisible(true);
+    EXPECT_EQ(v.frameGeometry(), QRect(138, -136, 748, 156));
+    // Raised and moved right.
+    form1().setTop(-300);
+    form1().setLeft(7200);
+    EXPECT_EQ(v.frameGeometry(), QRect(480, -20, 748, 156));
 }
 
 TEST_F(Desk, ControlsStandAtTheirTwipsDividedByFifteen) {

@@ -10,7 +10,7 @@ namespace {
 
 // Counts a control's change events while keeping whatever handler a feature gave it.
 void countChanges(TextBox& box, int& count) {
-    auto feature = box.onChange;
+    auto feature = box.onChange.take();
     box.onChange = [&count, feature] {
         ++count;
         if (feature) {
@@ -73,7 +73,7 @@ TEST_F(Desk, TypingIntoACallsignBoxReachesTheControlAndItsChangeHandler) {
 TEST_F(Desk, AHandlersProgramWriteShowsInTheWidgetWithItsCaret) {
     TextBox& remarks = form1().text(QStringLiteral("Text11"), 1);
     TextBox& other = form1().text(QStringLiteral("Text11"), 4);
-    remarks.onChange = [&] {
+    takeOver(remarks.onChange, [&] {
         if (remarks.text() == QStringLiteral("ab")) {
             remarks.setText(QStringLiteral("Abflug")); // caret to 0
             other.setText(QStringLiteral("gesetzt"));
@@ -81,7 +81,7 @@ TEST_F(Desk, AHandlersProgramWriteShowsInTheWidgetWithItsCaret) {
             remarks.setText(QStringLiteral("Abflug X"));
             remarks.setSelStart(8); // this handler wants the caret at the end
         }
-    };
+    });
     auto* edit = widgetAs<QLineEdit>(remarks);
     clickInto(edit);
     QTest::keyClicks(edit, QStringLiteral("ab"));
@@ -139,8 +139,8 @@ TEST_F(Desk, ADoubleClickDoesNotRunTheClickFirst) {
     Label& label = form1().label(QStringLiteral("Label17"));
     int clicks = 0;
     int doubles = 0;
-    label.onClick = [&] { ++clicks; };
-    label.onDblClick = [&] { ++doubles; };
+    takeOver(label.onClick, [&] { ++clicks; });
+    takeOver(label.onDblClick, [&] { ++doubles; });
     QWidget* w = widget(label);
     doubleClick(w);
     waitPastDoubleClick();
@@ -156,7 +156,7 @@ TEST_F(Desk, ADoubleClickDoesNotRunTheClickFirst) {
     // click is two clicks.
     Button& button = form1().button(QStringLiteral("Command44"));
     int pressed = 0;
-    button.onClick = [&] { ++pressed; };
+    takeOver(button.onClick, [&] { ++pressed; });
     QTest::mouseClick(widget(button), Qt::LeftButton);
     EXPECT_EQ(pressed, 1);
     doubleClick(widget(button));
@@ -166,10 +166,10 @@ TEST_F(Desk, ADoubleClickDoesNotRunTheClickFirst) {
 TEST_F(Desk, DoubleClickOnATextBoxReachesItsHandler) {
     TextBox& callsign = form1().text(QStringLiteral("Text7"), 5);
     int doubles = 0;
-    callsign.onDblClick = [&] {
+    takeOver(callsign.onDblClick, [&] {
         ++doubles;
         callsign.setText(QString());
-    };
+    });
     callsign.setText(QStringLiteral("BER123"));
     doubleClick(widget(callsign), QPoint(5, 5));
     EXPECT_EQ(doubles, 1);
@@ -180,7 +180,7 @@ TEST_F(Desk, EnterOrSpaceOnAFocusedButtonClicksIt) {
     // "R1C" lies out of view and is reached only by the keyboard.
     Button& r1c = form1().button(QStringLiteral("Command49"));
     int clicks = 0;
-    r1c.onClick = [&] { ++clicks; };
+    takeOver(r1c.onClick, [&] { ++clicks; });
     form1().setFocus(r1c);
     EXPECT_EQ(QApplication::focusWidget(), widget(r1c));
     QTest::keyClick(widget(r1c), Qt::Key_Return);
@@ -195,13 +195,13 @@ TEST_F(Desk, KeysArriveWithTheClassicCodes) {
     TextBox& wind = form1().text(QStringLiteral("Text1"));
     QList<int> down;
     QList<int> press;
-    wind.onKeyDown = [&](int code) { down.append(code); };
-    wind.onKeyPress = [&](int& code) {
+    takeOver(wind.onKeyDown, [&](int code) { down.append(code); });
+    takeOver(wind.onKeyPress, [&](int& code) {
         press.append(code);
         if (code == 13) {
             code = 0;
         }
-    };
+    });
     QWidget* w = widget(wind);
     clickInto(w);
     QTest::keyClick(w, Qt::Key_F1);
@@ -220,10 +220,10 @@ TEST_F(Desk, FocusFollowsTheUserAndTheFormWithoutEcho) {
     TextBox& a = form1().text(QStringLiteral("Text9"), 1);
     TextBox& b = form1().text(QStringLiteral("Text9"), 3);
     QStringList events;
-    a.onGotFocus = [&] { events << QStringLiteral("a+"); };
-    a.onLostFocus = [&] { events << QStringLiteral("a-"); };
-    b.onGotFocus = [&] { events << QStringLiteral("b+"); };
-    b.onLostFocus = [&] { events << QStringLiteral("b-"); };
+    takeOver(a.onGotFocus, [&] { events << QStringLiteral("a+"); });
+    takeOver(a.onLostFocus, [&] { events << QStringLiteral("a-"); });
+    takeOver(b.onGotFocus, [&] { events << QStringLiteral("b+"); });
+    takeOver(b.onLostFocus, [&] { events << QStringLiteral("b-"); });
 
     clickInto(widget(a));
     EXPECT_EQ(form1().focused(), &a);
@@ -233,7 +233,7 @@ TEST_F(Desk, FocusFollowsTheUserAndTheFormWithoutEcho) {
     EXPECT_EQ(events, (QStringList{"a+", "a-", "b+", "b-", "a+"}));
 
     // A handler that sends the focus elsewhere is shown as such.
-    b.onGotFocus = [&] { form1().setFocus(a); };
+    takeOver(b.onGotFocus, [&] { form1().setFocus(a); });
     clickInto(widget(b));
     QApplication::processEvents();
     EXPECT_EQ(form1().focused(), &a);
@@ -242,7 +242,7 @@ TEST_F(Desk, FocusFollowsTheUserAndTheFormWithoutEcho) {
 
 TEST_F(Desk, APressOnTheBareWindowReachesTheForm) {
     int presses = 0;
-    form1().onMouseDown = [&] { ++presses; };
+    takeOver(form1().onMouseDown, [&] { ++presses; });
     QTest::mousePress(&view(form1()), Qt::LeftButton, {}, QPoint(2, 40));
     EXPECT_EQ(presses, 1);
     // Separator lines take no clicks: the window behind gets them.

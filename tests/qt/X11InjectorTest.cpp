@@ -23,6 +23,7 @@ class OwnXServer {
         if (xvfb.isEmpty()) {
             return;
         }
+        installed_ = true;
         // The server picks a free display itself and tells its number once it is up,
         // so tests running side by side never meet on one display.
         server_.start(xvfb,
@@ -32,11 +33,15 @@ class OwnXServer {
         QByteArray number;
         for (int i = 0; i < 100 && !number.endsWith('\n'); ++i) {
             if (!server_.waitForReadyRead(100) && server_.state() == QProcess::NotRunning) {
-                return;
+                break;
             }
             number += server_.readAllStandardOutput();
         }
         if (number.trimmed().isEmpty()) {
+            problem_ = server_.readAllStandardError();
+            if (problem_.isEmpty()) {
+                problem_ = server_.errorString().toLocal8Bit();
+            }
             return;
         }
         name_ = ":" + number.trimmed();
@@ -45,11 +50,16 @@ class OwnXServer {
         server_.terminate();
         server_.waitForFinished(3000);
     }
+    bool installed() const { return installed_; }
+    // Empty when the server did not come up; problem() then says why.
     const QByteArray& name() const { return name_; }
+    const QByteArray& problem() const { return problem_; }
 
   private:
     QProcess server_;
+    bool installed_ = false;
     QByteArray name_;
+    QByteArray problem_;
 };
 
 // A plain X window that takes the focus and records what reaches it.
@@ -106,9 +116,12 @@ class Listener {
 
 TEST(X11Injector, MovesClicksAndTypesIntoTheFocusedWindow) {
     OwnXServer server;
-    if (server.name().isEmpty()) {
-        GTEST_SKIP() << "no Xvfb to run an X server of our own";
+    if (!server.installed()) {
+        GTEST_SKIP() << "Xvfb is not installed (package xvfb): no X server of our own to type into";
     }
+    // Installed but not running is a fault of this machine, not a missing prerequisite.
+    ASSERT_FALSE(server.name().isEmpty())
+        << "Xvfb did not come up: " << server.problem().constData();
     x11::X11Injector input(server.name());
     ASSERT_TRUE(input.usable());
     Listener window(server.name());

@@ -4,8 +4,6 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include <cstring>
-
 namespace vellaro::qt {
 
 std::optional<QColor> toQColor(Colour c, const QPalette& palette) {
@@ -189,35 +187,36 @@ void ClickRouter::doubleClick() {
     }
 }
 
-bool isProp(const char* prop, std::initializer_list<const char*> names) {
-    if (prop == nullptr) {
-        return true;
-    }
-    for (const char* n : names) {
-        if (std::strcmp(prop, n) == 0) {
-            return true;
+void ControlView::sync(Prop p) {
+    if (p == Prop::All) {
+        for (Prop each : kEveryProp) {
+            sync(each);
         }
+        return;
     }
-    return false;
-}
-
-void ControlView::sync(const char* prop) {
     QWidget* w = widget();
     const Control& c = control_;
-    if (isProp(prop, {"Left", "Top", "Width", "Height"})) {
+    switch (p) {
+    case Prop::Left:
+    case Prop::Top:
+    case Prop::Width:
+    case Prop::Height:
         w->setGeometry(toPixels(c.left()), toPixels(c.top()), std::max(0, toPixels(c.width())),
                        std::max(0, toPixels(c.height())));
-    }
-    if (isProp(prop, {"Visible"})) {
+        break;
+    case Prop::Visible:
         w->setVisible(c.visible());
-    }
-    if (isProp(prop, {"Enabled"})) {
+        break;
+    case Prop::Enabled:
         w->setEnabled(c.enabled());
-    }
-    if (isProp(prop, {"ToolTipText"})) {
+        break;
+    case Prop::ToolTipText:
         w->setToolTip(c.toolTip());
+        break;
+    default:
+        break;
     }
-    syncOwn(prop);
+    syncOwn(p);
 }
 
 ControlView* ControlView::of(QWidget* w) {

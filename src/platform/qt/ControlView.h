@@ -57,23 +57,20 @@ class ControlView {
 
     Control& control() const { return control_; }
     virtual QWidget* widget() = 0;
-    // Brings the widget in step with one property of the control; null: with all.
-    void sync(const char* prop);
+    // Brings the widget in step with one property of the control, or with all.
+    void sync(Prop p);
 
     // The view of a widget or of one of its parents inside the window, if any.
     static ControlView* of(QWidget* w);
 
   protected:
-    // The kind's own properties (text, caption, value, colours ...).
-    virtual void syncOwn(const char* prop) = 0;
+    // The kind's own properties (text, caption, value, colours ...); never All.
+    virtual void syncOwn(Prop p) = 0;
     // Fore and back colour through the palette roles the widget draws with.
     void applyColours(QPalette::ColorRole fore, QPalette::ColorRole back, bool fillBack);
 
   private:
     Control& control_;
 };
-
-// Is prop one of the names in the list (null matches everything)?
-bool isProp(const char* prop, std::initializer_list<const char*> names);
 
 } // namespace vellaro::qt

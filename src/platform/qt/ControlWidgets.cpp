@@ -44,13 +44,18 @@ LabelView::LabelView(Label& label, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void LabelView::syncOwn(const char* prop) {
+void LabelView::syncOwn(Prop p) {
     auto& l = static_cast<Label&>(control());
-    if (isProp(prop, {"Caption"})) {
+    switch (p) {
+    case Prop::Caption:
         setText(l.caption());
-    }
-    if (isProp(prop, {"ForeColor", "BackColor"})) {
+        break;
+    case Prop::ForeColor:
+    case Prop::BackColor:
         applyColours(QPalette::WindowText, QPalette::Window, !l.transparent());
+        break;
+    default:
+        break;
     }
 }
 
@@ -81,12 +86,17 @@ ButtonView::ButtonView(Button& button, QWidget* parent)
     connect(this, &QPushButton::clicked, this, [this] { clicks_.release(); });
 }
 
-void ButtonView::syncOwn(const char* prop) {
-    if (isProp(prop, {"Caption"})) {
+void ButtonView::syncOwn(Prop p) {
+    switch (p) {
+    case Prop::Caption:
         setText(static_cast<Button&>(control()).caption());
-    }
-    if (isProp(prop, {"ForeColor", "BackColor"})) {
+        break;
+    case Prop::ForeColor:
+    case Prop::BackColor:
         applyColours(QPalette::ButtonText, QPalette::Button, false);
+        break;
+    default:
+        break;
     }
 }
 
@@ -121,19 +131,24 @@ CheckView::CheckView(CheckBox& check, QWidget* parent)
     connect(this, &QCheckBox::clicked, this, [this] { clicks_.release(); });
 }
 
-void CheckView::syncOwn(const char* prop) {
+void CheckView::syncOwn(Prop p) {
     auto& c = static_cast<CheckBox&>(control());
-    if (isProp(prop, {"Caption"})) {
+    switch (p) {
+    case Prop::Caption:
         setText(c.caption());
-    }
-    if (isProp(prop, {"Value"})) {
+        break;
+    case Prop::Value:
         setTristate(c.value() == 2);
         setCheckState(c.value() == 1   ? Qt::Checked
                       : c.value() == 2 ? Qt::PartiallyChecked
                                        : Qt::Unchecked);
-    }
-    if (isProp(prop, {"ForeColor", "BackColor"})) {
+        break;
+    case Prop::ForeColor:
+    case Prop::BackColor:
         applyColours(QPalette::WindowText, QPalette::Window, c.backColor() != kDefaultColour);
+        break;
+    default:
+        break;
     }
 }
 
@@ -177,19 +192,29 @@ ComboView::ComboView(ComboBox& combo, QWidget* parent) : QComboBox(parent), Cont
     });
 }
 
-void ComboView::syncOwn(const char* prop) {
+void ComboView::syncOwn(Prop p) {
     auto& c = static_cast<ComboBox&>(control());
-    syncing_ = true;
-    if (isProp(prop, {"List"})) {
+    switch (p) {
+    case Prop::List:
+        syncing_ = true;
         clear();
         addItems(c.list());
-    }
-    if (isProp(prop, {"List", "Text", "ListIndex"}) && lineEdit()->text() != c.text()) {
-        lineEdit()->setText(c.text());
-    }
-    syncing_ = false;
-    if (isProp(prop, {"ForeColor", "BackColor"})) {
+        syncing_ = false;
+        [[fallthrough]]; // clearing the list clears the text too
+    case Prop::Text:
+    case Prop::ListIndex:
+        if (lineEdit()->text() != c.text()) {
+            syncing_ = true;
+            lineEdit()->setText(c.text());
+            syncing_ = false;
+        }
+        break;
+    case Prop::ForeColor:
+    case Prop::BackColor:
         applyColours(QPalette::Text, QPalette::Base, false);
+        break;
+    default:
+        break;
     }
 }
 
@@ -205,16 +230,16 @@ void ComboView::keyPressEvent(QKeyEvent* e) {
 PictureView::PictureView(PictureBox& picture, QWidget* parent)
     : QWidget(parent), ControlView(picture), clicks_(picture, false) {}
 
-void PictureView::syncOwn(const char* prop) {
-    auto& p = static_cast<PictureBox&>(control());
-    if (isProp(prop, {"Picture"})) {
+void PictureView::syncOwn(Prop p) {
+    if (p == Prop::Picture) {
+        auto& box = static_cast<PictureBox&>(control());
         image_ = QImage();
-        if (!p.picturePath().isEmpty()) {
-            image_.load(p.picturePath());
+        if (!box.picturePath().isEmpty()) {
+            image_.load(box.picturePath());
         }
-        if (image_.isNull() && !p.builtinPicture().isEmpty()) {
-            image_ = builtinChart(p.builtinPicture(),
-                                  QSize(toPixels(p.pictureWidth()), toPixels(p.pictureHeight())));
+        if (image_.isNull() && !box.builtinPicture().isEmpty()) {
+            image_ = builtinChart(box.builtinPicture(), QSize(toPixels(box.pictureWidth()),
+                                                              toPixels(box.pictureHeight())));
         }
     }
     update();
@@ -253,7 +278,7 @@ ShapeView::ShapeView(Shape& shape, QWidget* parent) : QWidget(parent), ControlVi
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void ShapeView::syncOwn(const char*) {
+void ShapeView::syncOwn(Prop) {
     update();
 }
 
@@ -281,7 +306,7 @@ LineView::LineView(Line& line, QWidget* parent) : QWidget(parent), ControlView(l
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void LineView::syncOwn(const char*) {
+void LineView::syncOwn(Prop) {
     update();
 }
 

@@ -18,7 +18,7 @@ class LabelView : public QLabel, public ControlView {
     QWidget* widget() override { return this; }
 
   protected:
-    void syncOwn(const char* prop) override;
+    void syncOwn(Prop p) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
@@ -34,7 +34,7 @@ class ButtonView : public QPushButton, public ControlView {
     QWidget* widget() override { return this; }
 
   protected:
-    void syncOwn(const char* prop) override;
+    void syncOwn(Prop p) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
@@ -51,7 +51,7 @@ class CheckView : public QCheckBox, public ControlView {
     QWidget* widget() override { return this; }
 
   protected:
-    void syncOwn(const char* prop) override;
+    void syncOwn(Prop p) override;
     void nextCheckState() override {}
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -68,7 +68,7 @@ class ComboView : public QComboBox, public ControlView {
     QWidget* widget() override { return this; }
 
   protected:
-    void syncOwn(const char* prop) override;
+    void syncOwn(Prop p) override;
     void keyPressEvent(QKeyEvent* e) override;
 
   private:
@@ -84,7 +84,7 @@ class PictureView : public QWidget, public ControlView {
     const QImage& image() const { return image_; }
 
   protected:
-    void syncOwn(const char* prop) override;
+    void syncOwn(Prop p) override;
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -103,7 +103,7 @@ class ShapeView : public QWidget, public ControlView {
     QWidget* widget() override { return this; }
 
   protected:
-    void syncOwn(const char* prop) override;
+    void syncOwn(Prop p) override;
     void paintEvent(QPaintEvent* e) override;
 };
 
@@ -113,7 +113,7 @@ class LineView : public QWidget, public ControlView {
     QWidget* widget() override { return this; }
 
   protected:
-    void syncOwn(const char* prop) override;
+    void syncOwn(Prop p) override;
     void paintEvent(QPaintEvent* e) override;
 };
 

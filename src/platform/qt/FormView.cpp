@@ -18,6 +18,12 @@ namespace {
 // only a move after this settling time is the user's.
 constexpr qint64 kSettleMs = 500;
 
+// The console sizes its windows itself: the user gets no maximise button and no
+// resize border, only minimise and close.
+constexpr Qt::WindowFlags kWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
 bool lightweight(ControlKind k) {
     return k == ControlKind::Label || k == ControlKind::Shape || k == ControlKind::Line;
 }
@@ -25,17 +31,17 @@ bool lightweight(ControlKind k) {
 } // namespace
 
 FormView::FormView(Form& form, FrontEnd& frontEnd)
-    : QWidget(nullptr, Qt::Window), form_(form), frontEnd_(frontEnd) {
+    : QWidget(nullptr, kWindowFlags), form_(form), frontEnd_(frontEnd) {
     setAttribute(Qt::WA_QuitOnClose, false);
     setFont(frontEnd.consoleFont());
     setObjectName(form.name());
     sinceApplied_.start();
     buildControls();
-    form_.observer = [this](Control* c, const char* prop) { changed(c, prop); };
+    form_.observer = [this](Control* c, Prop p) { changed(c, p); };
     for (auto& [control, view] : views_) {
-        view->sync(nullptr);
+        view->sync(Prop::All);
     }
-    syncWindow(nullptr);
+    syncWindow(Prop::All);
 }
 
 FormView::~FormView() {
@@ -119,49 +125,66 @@ void FormView::setBackgroundPicture(const QImage& picture) {
     update();
 }
 
-void FormView::changed(Control* c, const char* prop) {
+void FormView::changed(Control* c, Prop p) {
     const FrontEnd::SyncScope scope(frontEnd_);
     if (c == nullptr) {
-        syncWindow(prop);
+        syncWindow(p);
         return;
     }
     ControlView* v = viewOf(*c);
     if (v == nullptr) {
         return;
     }
-    if (isProp(prop, {"Focus"})) {
+    if (p == Prop::Focus) {
         frontEnd_.showFocus(*v);
         return;
     }
-    v->sync(prop);
+    v->sync(p);
 }
 
-void FormView::syncWindow(const char* prop) {
-    if (isProp(prop, {"Caption"})) {
+void FormView::syncWindow(Prop p) {
+    switch (p) {
+    case Prop::All:
+        // Visibility after geometry and the stay-on-top flag, so a window shows
+        // where and how it belongs.
+        for (Prop each : {Prop::Caption, Prop::BackColor, Prop::Left, Prop::Enabled, Prop::TopMost,
+                          Prop::Visible, Prop::WindowState}) {
+            syncWindow(each);
+        }
+        break;
+    case Prop::Caption:
         setWindowTitle(form_.caption());
-    }
-    if (isProp(prop, {"BackColor"})) {
-        QPalette p = palette();
+        break;
+    case Prop::BackColor: {
+        QPalette pal = palette();
         const auto back = toQColor(form_.backColor(), QApplication::palette());
-        p.setColor(QPalette::Window,
-                   back.value_or(QApplication::palette().color(QPalette::Window)));
-        setPalette(p);
+        pal.setColor(QPalette::Window,
+                     back.value_or(QApplication::palette().color(QPalette::Window)));
+        setPalette(pal);
         update();
+        break;
     }
-    if (isProp(prop, {"Left", "Top", "Width", "Height"})) {
+    case Prop::Left:
+    case Prop::Top:
+    case Prop::Width:
+    case Prop::Height:
         applyGeometry();
-    }
-    if (isProp(prop, {"Enabled"})) {
+        break;
+    case Prop::Enabled:
         setEnabled(form_.enabled());
-    }
-    if (isProp(prop, {"TopMost"})) {
+        break;
+    case Prop::TopMost:
         applyTopMost();
-    }
-    if (isProp(prop, {"Visible", "Loaded"})) {
+        break;
+    case Prop::Visible:
+    case Prop::Loaded:
         applyVisibility();
-    }
-    if (isProp(prop, {"WindowState"})) {
+        break;
+    case Prop::WindowState:
         applyWindowState();
+        break;
+    default:
+        break;
     }
 }
 

@@ -39,8 +39,8 @@ class FormView : public QWidget {
 
   private:
     void buildControls();
-    void changed(Control* c, const char* prop);
-    void syncWindow(const char* prop);
+    void changed(Control* c, Prop p);
+    void syncWindow(Prop p);
     void applyGeometry();
     void applyVisibility();
     void applyTopMost();

@@ -53,22 +53,29 @@ BoxEdit::BoxEdit(TextBox& box, QWidget* parent)
     });
 }
 
-void BoxEdit::syncOwn(const char* prop) {
-    if (isProp(prop, {"Text", "SelStart"})) {
+void BoxEdit::syncOwn(Prop p) {
+    switch (p) {
+    case Prop::Text:
+    case Prop::SelStart:
         syncing_ = true;
         if (text() != box().text()) {
             setText(box().text());
         }
         setCursorPosition(box().selStart());
         syncing_ = false;
-    }
-    if (isProp(prop, {"ForeColor", "BackColor"})) {
+        break;
+    case Prop::ForeColor:
+    case Prop::BackColor:
         applyColours(QPalette::Text, QPalette::Base, false);
-    }
-    if (isProp(prop, {"Height"})) {
+        break;
+    case Prop::Height: {
         QFont f = font();
         f.setPixelSize(boxFontPixels(height()));
         setFont(f);
+        break;
+    }
+    default:
+        break;
     }
 }
 
@@ -144,6 +151,8 @@ BoxMemo::BoxMemo(TextBox& box, QWidget* parent)
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The box's scroll bars are fixed when its window is built.
+    setVerticalScrollBarPolicy(box.scrollBars() ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     document()->setDocumentMargin(2);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!syncing_) {
@@ -163,8 +172,10 @@ void BoxMemo::userEdited() {
     box().userSetText(t, toModelPos(t, textCursor().position()));
 }
 
-void BoxMemo::syncOwn(const char* prop) {
-    if (isProp(prop, {"Text", "SelStart"})) {
+void BoxMemo::syncOwn(Prop p) {
+    switch (p) {
+    case Prop::Text:
+    case Prop::SelStart: {
         syncing_ = true;
         const QString view = toView(box().text());
         if (toPlainText() != view) {
@@ -175,13 +186,14 @@ void BoxMemo::syncOwn(const char* prop) {
                                  int(document()->characterCount()) - 1));
         setTextCursor(cur);
         syncing_ = false;
+        break;
     }
-    if (isProp(prop, {"ForeColor", "BackColor"})) {
+    case Prop::ForeColor:
+    case Prop::BackColor:
         applyColours(QPalette::Text, QPalette::Base, false);
-    }
-    if (prop == nullptr) {
-        setVerticalScrollBarPolicy(box().scrollBars() ? Qt::ScrollBarAsNeeded
-                                                      : Qt::ScrollBarAlwaysOff);
+        break;
+    default:
+        break;
     }
 }
 

@@ -18,7 +18,7 @@ class BoxEdit : public QLineEdit, public ControlView {
     TextBox& box() const { return static_cast<TextBox&>(control()); }
 
   protected:
-    void syncOwn(const char* prop) override;
+    void syncOwn(Prop p) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -42,7 +42,7 @@ class BoxMemo : public QPlainTextEdit, public ControlView {
     static int toModelPos(const QString& text, int viewPos);
 
   protected:
-    void syncOwn(const char* prop) override;
+    void syncOwn(Prop p) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
