@@ -1,6 +1,7 @@
 #include "platform/Control.h"
 
 #include "platform/Form.h"
+#include "platform/KeyCodes.h"
 #include "platform/TimerService.h"
 
 namespace vellaro {
@@ -251,10 +252,10 @@ void TextBox::userType(const QString& chars) {
         if (chars[i] == QLatin1Char('\r') && i + 1 < chars.size() &&
             chars[i + 1] == QLatin1Char('\n')) {
             ++i;
-            userKeyPress(13);
+            userKeyPress(kKeyEnter);
             continue;
         }
-        userKeyPress(chars[i].unicode() == '\n' ? 13 : chars[i].unicode());
+        userKeyPress(chars[i].unicode() == '\n' ? kKeyEnter : chars[i].unicode());
     }
 }
 
@@ -264,7 +265,7 @@ void TextBox::userKeyPress(int keyAscii) {
     if (key == 0) {
         return;
     }
-    if (key == 13) {
+    if (key == kKeyEnter) {
         if (multiLine_) {
             const int at = std::clamp(selStart_, 0, int(text_.size()));
             QString t = text_;
@@ -273,11 +274,11 @@ void TextBox::userKeyPress(int keyAscii) {
         }
         return;
     }
-    if (key == 8) {
+    if (key == kKeyBackspace) {
         userBackspace(1);
         return;
     }
-    if (key < 32) {
+    if (key < kKeySpace) {
         return;
     }
     typeOne(QChar(key));
@@ -370,7 +371,7 @@ bool Button::write(Prop p, const QVariant& value) {
 void Button::userKeyPress(int keyAscii) {
     int key = keyAscii;
     onKeyPress(key);
-    if (key == 13 || key == 32) {
+    if (key == kKeyEnter || key == kKeySpace) {
         userClick();
     }
 }
@@ -402,7 +403,7 @@ void CheckBox::userClick() {
 void CheckBox::userKeyPress(int keyAscii) {
     int key = keyAscii;
     onKeyPress(key);
-    if (key == 32) {
+    if (key == kKeySpace) {
         userClick();
     }
 }

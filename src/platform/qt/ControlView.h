@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Control.h"
+#include "platform/Twips.h"
 
 #include <QColor>
 #include <QObject>
@@ -14,7 +15,6 @@ class QWidget;
 
 namespace vellaro::qt {
 
-inline constexpr int kTwipsPerPixel = 15;
 inline int toPixels(int twips) {
     return qRound(double(twips) / kTwipsPerPixel);
 }

@@ -1,5 +1,7 @@
 #include "platform/qt/TextWidgets.h"
 
+#include "platform/KeyCodes.h"
+
 #include <QKeyEvent>
 #include <QPointer>
 #include <QScrollBar>
@@ -16,17 +18,18 @@ bool routeTypedKey(TextBox& box, QKeyEvent& e, bool hasSelection, int selStart, 
     const Qt::KeyboardModifiers mods = e.modifiers();
     // Ctrl+letter is a shortcut, unless Alt comes with it (AltGr on Windows types).
     const bool shortcut = (mods & (Qt::ControlModifier | Qt::MetaModifier)) &&
-                          !(mods & Qt::AltModifier) && ch != 13 && ch != 8;
-    const bool typed = !shortcut && (ch >= 32 || ch == 8 || ch == 13 || ch == 27);
+                          !(mods & Qt::AltModifier) && ch != kKeyEnter && ch != kKeyBackspace;
+    const bool typed = !shortcut && (ch >= kKeySpace || ch == kKeyBackspace || ch == kKeyEnter ||
+                                     ch == kKeyEscape);
     if (!typed) {
         return false;
     }
-    if (hasSelection && ch != 13 && ch != 27 && selEnd > selStart) {
+    if (hasSelection && ch != kKeyEnter && ch != kKeyEscape && selEnd > selStart) {
         // Typing over a selection first takes the selection away, as one edit.
         QString t = box.text();
         t.remove(selStart, selEnd - selStart);
         box.userSetText(t, selStart);
-        if (ch == 8) {
+        if (ch == kKeyBackspace) {
             return true;
         }
     }
