@@ -64,6 +64,25 @@ TEST_F(Desk, MainWindowFollowsTheDisplayModesAtOnce) {
     EXPECT_EQ(v.frameGeometry(), QRect(480, -20, 748, 156));
 }
 
+// A real click on "DEP" unfolds the window to its seven rows, and a second folds it.
+TEST_F(Desk, DepButtonUnfoldsAndFoldsTheRealWindow) {
+    qt::FormView& v = view(form1());
+    QWidget* dep = widget(form1().button(QStringLiteral("Command8")));
+    ASSERT_NE(dep, nullptr);
+    QTest::mouseClick(dep, Qt::LeftButton);
+    EXPECT_EQ(v.frameGeometry().size(), QSize(748, 372));
+    for (int row = 0; row < 7; ++row) {
+        QWidget* callsign = widget(form1().text(QStringLiteral("Text7"), row));
+        EXPECT_TRUE(callsign->isVisible()) << row;
+        EXPECT_TRUE(v.rect().contains(callsign->geometry())) << row;
+    }
+    EXPECT_TRUE(widget(form1().label(QStringLiteral("Label1")))->isVisible());
+
+    QTest::mouseClick(dep, Qt::LeftButton);
+    EXPECT_EQ(v.frameGeometry().size(), QSize(748, 117));
+    EXPECT_FALSE(widget(form1().label(QStringLiteral("Label1")))->isVisible());
+}
+
 TEST_F(Desk, ControlsStandAtTheirTwipsDividedByFifteen) {
     // Row 2 of the strip board: callsign box 120, 2520, 2175 x 360 twips.
     QWidget* callsign = widget(form1().text(QStringLiteral("Text7"), 2));
