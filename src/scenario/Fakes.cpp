@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <utility>
 
 namespace vellaro::fake {
 
@@ -42,19 +43,16 @@ void Input::setCursorPos(int x, int y) {
 }
 
 void Input::mouse(MouseAction action) {
-    switch (action) {
-    case MouseAction::LeftDown:
-        events_.append(QStringLiteral("left-down"));
-        break;
-    case MouseAction::LeftUp:
-        events_.append(QStringLiteral("left-up"));
-        break;
-    case MouseAction::RightDown:
-        events_.append(QStringLiteral("right-down"));
-        break;
-    case MouseAction::RightUp:
-        events_.append(QStringLiteral("right-up"));
-        break;
+    // As `expect inputs` writes them.
+    static constexpr std::pair<MouseAction, const char*> names[] = {
+        {MouseAction::LeftDown, "left-down"},
+        {MouseAction::LeftUp, "left-up"},
+        {MouseAction::RightDown, "right-down"},
+        {MouseAction::RightUp, "right-up"}};
+    for (const auto& [a, name] : names) {
+        if (a == action) {
+            events_.append(QLatin1String(name));
+        }
     }
 }
 

@@ -3,8 +3,6 @@
 #include "console/Console.h"
 #include "scenario/Fakes.h"
 
-#include <QSet>
-
 // What the user does: clicks, typing, keys, focus, time passing.
 namespace vellaro::scenario {
 
@@ -43,10 +41,8 @@ Control* Session::controlOf(const Ref& r) {
 }
 
 Control* Session::control(const QString& word) {
-    QString why;
-    const auto r = parseTarget(word, why);
+    const auto r = parsed(parseTarget, word);
     if (!r) {
-        error(line_, why);
         return nullptr;
     }
     if (r->kind != Ref::Kind::Control) {
@@ -56,6 +52,14 @@ Control* Session::control(const QString& word) {
     return controlOf(*r);
 }
 
+template <typename T> T* Session::kindOf(Control& c, const Word& name, const char* kind) {
+    auto* t = dynamic_cast<T*>(&c);
+    if (t == nullptr) {
+        error(line_, QStringLiteral("%1 is not %2").arg(name.text, QLatin1String(kind)));
+    }
+    return t;
+}
+
 bool Session::reachable(Control& c) {
     // A script acts on a control wherever it stands, hidden or parked, as the
     // behaviour's own tests expect; a window not created yet is created by the touch.
@@ -63,164 +67,159 @@ bool Session::reachable(Control& c) {
     return c.kind() != ControlKind::Timer;
 }
 
-bool Session::act(const QString& cmd, const Words& w, bool& handled) {
-    static const QSet<QString> commands = {
-        QStringLiteral("click"),  QStringLiteral("dblclick"), QStringLiteral("mousedown"),
-        QStringLiteral("focus"),  QStringLiteral("type"),     QStringLiteral("backspace"),
-        QStringLiteral("set"),    QStringLiteral("key"),      QStringLiteral("press"),
-        QStringLiteral("select"), QStringLiteral("close"),    QStringLiteral("wait"),
-        QStringLiteral("dump")};
-    handled = commands.contains(cmd);
-    if (!handled || !needStarted()) {
-        return false;
-    }
-    Console& con = *console_;
+bool Session::userReaches(Control& c) {
+    // An ended console still parses its lines but no longer acts on them.
+    return !console_->ended() && reachable(c);
+}
 
-    if (cmd == QLatin1String("close")) {
-        if (usage(w, 1, "close")) {
-            con.close();
-        }
-        return true;
+namespace {
+
+void focusOn(Control& c) {
+    if (c.form().focused() != &c) {
+        c.form().setFocus(c);
     }
-    if (cmd == QLatin1String("wait")) {
-        qint64 ms = 0;
-        if (!usage(w, 2, "wait MS") || !number(w[1], ms)) {
-            return false;
-        }
-        if (ms < 0) {
-            error(line_, QStringLiteral("time does not run backwards"));
-            return false;
-        }
-        services_->clock.advance(ms);
-        return true;
+}
+
+} // namespace
+
+void Session::clickOn(const Word& name, void (Control::*event)()) {
+    Control* c = control(name.text);
+    if (c == nullptr || !userReaches(*c)) {
+        return;
     }
-    if (cmd == QLatin1String("dump")) {
-        if (usage(w, 1, "dump")) {
-            dump();
-        }
-        return true;
+    // A click puts the focus into a control that can take it, before its handler.
+    if (c->focusable()) {
+        focusOn(*c);
     }
-    if (cmd == QLatin1String("mousedown")) {
-        if (!usage(w, 2, "mousedown CTRL")) {
-            return false;
-        }
-        QString why;
-        const auto r = parseTarget(w[1].text, why);
-        if (!r) {
-            error(line_, why);
-            return false;
-        }
-        if (r->kind == Ref::Kind::Window) {
-            Form* f = formOf(*r);
-            if (f != nullptr && !con.ended()) {
-                f->load();
-                f->userMouseDown();
-            }
-            return f != nullptr;
-        }
-        Control* c = controlOf(*r);
-        if (c != nullptr && !con.ended() && reachable(*c)) {
+    (c->*event)();
+}
+
+void Session::keyOn(const Words& w, void (Control::*event)(int)) {
+    Control* c = control(w[1].text);
+    qint64 code = 0;
+    if (c == nullptr || !number(w[2], code) || console_->ended()) {
+        return;
+    }
+    // Keys go to whatever has the focus, whether or not the user could click it.
+    if (c->form().focused() != c) {
+        error(line_, QStringLiteral("%1 does not have the focus").arg(w[1].text));
+        return;
+    }
+    (c->*event)(int(code));
+}
+
+void Session::cmdClick(const Words& w) {
+    clickOn(w[1], &Control::userClick);
+}
+
+void Session::cmdDblclick(const Words& w) {
+    clickOn(w[1], &Control::userDblClick);
+}
+
+void Session::cmdMousedown(const Words& w) {
+    const auto r = parsed(parseTarget, w[1].text);
+    if (!r) {
+        return;
+    }
+    if (r->kind != Ref::Kind::Window) {
+        if (Control* c = controlOf(*r); c != nullptr && userReaches(*c)) {
             c->userMouseDown();
         }
-        return c != nullptr;
+        return;
     }
+    Form* f = formOf(*r);
+    if (f != nullptr && !console_->ended()) {
+        f->load();
+        f->userMouseDown();
+    }
+}
 
-    // The rest name one control.
-    const bool withArg = cmd != QLatin1String("click") && cmd != QLatin1String("dblclick") &&
-                         cmd != QLatin1String("focus");
-    static const QHash<QString, const char*> how = {
-        {QStringLiteral("click"), "click CTRL"},
-        {QStringLiteral("dblclick"), "dblclick CTRL"},
-        {QStringLiteral("focus"), "focus CTRL"},
-        {QStringLiteral("type"), "type CTRL \"text\""},
-        {QStringLiteral("backspace"), "backspace CTRL N"},
-        {QStringLiteral("set"), "set CTRL \"text\""},
-        {QStringLiteral("key"), "key CTRL CODE"},
-        {QStringLiteral("press"), "press CTRL CODE"},
-        {QStringLiteral("select"), "select CTRL I"}};
-    if (!usage(w, withArg ? 3 : 2, how.value(cmd))) {
-        return false;
-    }
+void Session::cmdFocus(const Words& w) {
     Control* c = control(w[1].text);
     if (c == nullptr) {
-        return false;
+        return;
     }
-    qint64 n = 0;
-    const bool numeric = cmd == QLatin1String("backspace") || cmd == QLatin1String("key") ||
-                         cmd == QLatin1String("press") || cmd == QLatin1String("select");
-    if (numeric && !number(w[2], n)) {
-        return false;
-    }
-    if (cmd == QLatin1String("backspace") && n < 0) {
-        error(line_, QStringLiteral("cannot delete %1 characters").arg(n));
-        return false;
-    }
-    auto* box = dynamic_cast<TextBox*>(c);
-    const bool textCmd = cmd == QLatin1String("type") || cmd == QLatin1String("set") ||
-                         cmd == QLatin1String("backspace");
-    if (textCmd && box == nullptr) {
-        error(line_, QStringLiteral("%1 is not a text box").arg(w[1].text));
-        return false;
-    }
-    auto* combo = dynamic_cast<ComboBox*>(c);
-    if (cmd == QLatin1String("select") && combo == nullptr) {
-        error(line_, QStringLiteral("%1 is not a drop-down list").arg(w[1].text));
-        return false;
-    }
-    if (cmd == QLatin1String("focus") && !c->focusable()) {
+    if (!c->focusable()) {
         error(line_, QStringLiteral("%1 cannot take the focus").arg(w[1].text));
-        return false;
+        return;
     }
-    if (con.ended()) {
-        return true;
+    if (!console_->ended()) {
+        c->form().setFocus(*c);
     }
-    Form& f = c->form();
+}
 
-    // Keys go to whatever has the focus, whether or not the user could click it.
-    if (cmd == QLatin1String("key") || cmd == QLatin1String("press")) {
-        if (f.focused() != c) {
-            error(line_, QStringLiteral("%1 does not have the focus").arg(w[1].text));
-            return false;
-        }
-        if (cmd == QLatin1String("key")) {
-            c->userKeyDown(int(n));
-        } else {
-            c->userKeyPress(int(n));
-        }
-        return true;
+void Session::cmdType(const Words& w) {
+    Control* c = control(w[1].text);
+    auto* box = c == nullptr ? nullptr : kindOf<TextBox>(*c, w[1], "a text box");
+    if (box != nullptr && userReaches(*box)) {
+        focusOn(*box);
+        box->userType(w[2].text);
     }
-    if (cmd == QLatin1String("focus")) {
-        f.setFocus(*c);
-        return true;
+}
+
+void Session::cmdBackspace(const Words& w) {
+    Control* c = control(w[1].text);
+    qint64 n = 0;
+    if (c == nullptr || !number(w[2], n)) {
+        return;
     }
-    if (!reachable(*c)) {
-        return true; // the user cannot get at it
+    if (n < 0) {
+        error(line_, QStringLiteral("cannot delete %1 characters").arg(n));
+        return;
     }
-    if (cmd == QLatin1String("click") || cmd == QLatin1String("dblclick")) {
-        // A click puts the focus into a control that can take it, before its handler.
-        if (c->focusable() && f.focused() != c) {
-            f.setFocus(*c);
-        }
-        if (cmd == QLatin1String("click")) {
-            c->userClick();
-        } else {
-            c->userDblClick();
-        }
-    } else if (cmd == QLatin1String("select")) {
-        combo->userSelect(int(n));
-    } else if (cmd == QLatin1String("set")) {
+    auto* box = kindOf<TextBox>(*c, w[1], "a text box");
+    if (box != nullptr && userReaches(*box)) {
+        focusOn(*box);
+        box->userBackspace(int(n));
+    }
+}
+
+void Session::cmdSet(const Words& w) {
+    Control* c = control(w[1].text);
+    auto* box = c == nullptr ? nullptr : kindOf<TextBox>(*c, w[1], "a text box");
+    if (box != nullptr && userReaches(*box)) {
         box->userSetText(w[2].text, int(w[2].text.size()));
-    } else {
-        if (f.focused() != c) {
-            f.setFocus(*c);
-        }
-        if (cmd == QLatin1String("type")) {
-            box->userType(w[2].text);
-        } else {
-            box->userBackspace(int(n));
-        }
     }
-    return true;
+}
+
+void Session::cmdKey(const Words& w) {
+    keyOn(w, &Control::userKeyDown);
+}
+
+void Session::cmdPress(const Words& w) {
+    keyOn(w, &Control::userKeyPress);
+}
+
+void Session::cmdSelect(const Words& w) {
+    Control* c = control(w[1].text);
+    qint64 i = 0;
+    if (c == nullptr || !number(w[2], i)) {
+        return;
+    }
+    auto* combo = kindOf<ComboBox>(*c, w[1], "a drop-down list");
+    if (combo != nullptr && userReaches(*combo)) {
+        combo->userSelect(int(i));
+    }
+}
+
+void Session::cmdClose(const Words&) {
+    console_->close();
+}
+
+void Session::cmdWait(const Words& w) {
+    qint64 ms = 0;
+    if (!number(w[1], ms)) {
+        return;
+    }
+    if (ms < 0) {
+        error(line_, QStringLiteral("time does not run backwards"));
+        return;
+    }
+    services_->clock.advance(ms);
+}
+
+void Session::cmdDump(const Words&) {
+    dump();
 }
 
 } // namespace vellaro::scenario

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -44,6 +45,19 @@ bool looksLikeForm(const QString& name) {
     return form.match(name).hasMatch();
 }
 
+// The escapes of a quoted text: the letter after the backslash, and the character.
+struct Escape {
+    char letter;
+    char stands;
+};
+constexpr std::array<Escape, 5> kEscapes = {
+    {{'"', '"'}, {'\\', '\\'}, {'r', '\r'}, {'n', '\n'}, {'t', '\t'}}};
+
+template <typename Pred> const Escape* findEscape(Pred pred) {
+    const auto it = std::find_if(kEscapes.begin(), kEscapes.end(), pred);
+    return it == kEscapes.end() ? nullptr : &*it;
+}
+
 struct Parts {
     QString form;
     QString name;
@@ -71,6 +85,21 @@ std::optional<Parts> splitName(const QString& word) {
     }
     p.prop = m.captured(4);
     return p;
+}
+
+// The window or control that p names, leaving its property aside.
+Ref refOf(const Parts& p) {
+    Ref r;
+    if (p.form.isEmpty() && p.index < 0 && looksLikeForm(p.name)) {
+        r.kind = Ref::Kind::Window;
+        r.form = canonicalForm(p.name);
+        return r;
+    }
+    r.kind = Ref::Kind::Control;
+    r.form = p.form.isEmpty() ? QStringLiteral("Form1") : canonicalForm(p.form);
+    r.name = p.name;
+    r.index = p.index;
+    return r;
 }
 
 } // namespace
@@ -109,27 +138,14 @@ bool splitWords(const QString& line, QList<Word>& words, QString& error) {
             if (c == QLatin1Char('\\') && i + 1 < n) {
                 const QChar e = line[i + 1];
                 i += 2;
-                switch (e.unicode()) {
-                case '"':
-                    w.text += QLatin1Char('"');
-                    break;
-                case '\\':
-                    w.text += QLatin1Char('\\');
-                    break;
-                case 'r':
-                    w.text += QLatin1Char('\r');
-                    break;
-                case 'n':
-                    w.text += QLatin1Char('\n');
-                    break;
-                case 't':
-                    w.text += QLatin1Char('\t');
-                    break;
-                default:
+                const auto* esc =
+                    findEscape([&](const Escape& x) { return e == QLatin1Char(x.letter); });
+                if (esc != nullptr) {
+                    w.text += QLatin1Char(esc->stands);
+                } else {
                     // Not an escape: a Windows path such as "c:\Programme" means what it says.
                     w.text += QLatin1Char('\\');
                     w.text += e;
-                    break;
                 }
                 continue;
             }
@@ -200,23 +216,11 @@ std::optional<bool> parseBool(const QString& text) {
 QString quoted(const QString& text) {
     QString out = QStringLiteral("\"");
     for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '"':
-            out += QStringLiteral("\\\"");
-            break;
-        case '\\':
-            out += QStringLiteral("\\\\");
-            break;
-        case '\r':
-            out += QStringLiteral("\\r");
-            break;
-        case '\n':
-            out += QStringLiteral("\\n");
-            break;
-        case '\t':
-            out += QStringLiteral("\\t");
-            break;
-        default:
+        const auto* esc = findEscape([&](const Escape& x) { return c == QLatin1Char(x.stands); });
+        if (esc != nullptr) {
+            out += QLatin1Char('\\');
+            out += QLatin1Char(esc->letter);
+        } else {
             out += c;
         }
     }
@@ -247,17 +251,7 @@ std::optional<Ref> parseTarget(const QString& word, QString& error) {
         error = QStringLiteral("not a control name: %1").arg(word);
         return std::nullopt;
     }
-    Ref r;
-    if (p->form.isEmpty() && p->index < 0 && looksLikeForm(p->name)) {
-        r.kind = Ref::Kind::Window;
-        r.form = canonicalForm(p->name);
-        return r;
-    }
-    r.kind = Ref::Kind::Control;
-    r.form = p->form.isEmpty() ? QStringLiteral("Form1") : canonicalForm(p->form);
-    r.name = p->name;
-    r.index = p->index;
-    return r;
+    return refOf(*p);
 }
 
 std::optional<Ref> parseValueRef(const QString& word, QString& error) {
@@ -287,16 +281,7 @@ std::optional<Ref> parseValueRef(const QString& word, QString& error) {
         error = QStringLiteral("no property given: %1").arg(word);
         return std::nullopt;
     }
-    if (p->form.isEmpty() && p->index < 0 && looksLikeForm(p->name)) {
-        r.kind = Ref::Kind::Window;
-        r.form = canonicalForm(p->name);
-        r.prop = canonicalProperty(p->prop);
-        return r;
-    }
-    r.kind = Ref::Kind::Control;
-    r.form = p->form.isEmpty() ? QStringLiteral("Form1") : canonicalForm(p->form);
-    r.name = p->name;
-    r.index = p->index;
+    r = refOf(*p);
     r.prop = canonicalProperty(p->prop);
     return r;
 }

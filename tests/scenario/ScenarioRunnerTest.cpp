@@ -109,6 +109,46 @@ TEST_F(ScenarioRun, ErrorsCountAsFailures) {
     EXPECT_EQ(r.rc, 1);
 }
 
+TEST_F(ScenarioRun, CommandWordsMatchWholeInAnyCaseButNeverQuoted) {
+    const QString path = write("w.scn", "click Check1 extra\n" // the console before the count
+                                        "START now\n"
+                                        "\"start\"\n"
+                                        "Start\n"
+                                        "CLICK Check1\n"
+                                        "Expect Check1.Value 0\n"
+                                        "EXPECT ALIVE\n"
+                                        "expect FOCUS Check1\n"
+                                        "clicks Check1\n"
+                                        "no-file a.txt\n" // an expect form, not a command
+                                        "expect \"focus\" Check1\n"
+                                        "expect frobnicate now\n"
+                                        "expect start now\n"
+                                        "expect\n"
+                                        "expect frobnicate\n"
+                                        "expect focus\n"
+                                        "expect ended now\n"
+                                        "file-from a.txt\n"
+                                        "type Text6\n");
+    const Result r = run(QStringList{path});
+    const QString at = "ERROR " + path + ":";
+    const QStringList want = {at + "1: the console has not been started (start comes first)",
+                              at + "2: usage: start",
+                              at + "3: unknown command: start",
+                              at + "9: unknown command: clicks",
+                              at + "10: unknown command: no-file",
+                              at + "11: no property given: focus",
+                              at + "12: no property given: frobnicate",
+                              at + "13: no property given: start",
+                              at + "14: usage: expect WHAT ...",
+                              at + "15: usage: expect NAME.Property VALUE",
+                              at + "16: usage: expect focus CTRL",
+                              at + "17: usage: expect ended",
+                              at + "18: usage: file-from NAME SRC",
+                              at + "19: usage: type CTRL \"text\"",
+                              "3 passed, 14 failed"};
+    EXPECT_EQ(r.lines, want);
+}
+
 TEST_F(ScenarioRun, EscapesAndCodePageInDataFiles) {
     const Result r =
         run("file a.txt \"say \\\"hi\\\"\\r\\nback\\\\slash\\ttab\\r\\nGr\xc3\xbc\xc3\x9f"
