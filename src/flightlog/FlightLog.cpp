@@ -5,8 +5,6 @@
 #include "panels/GroundInfo.h"
 #include "strips/StripRows.h"
 
-#include <QFile>
-
 namespace vellaro {
 
 namespace {
@@ -27,19 +25,6 @@ QString upperKeepingLength(const QString& s) {
         ch = ch.toUpper();
     }
     return out;
-}
-
-// A log edited by hand may lack its last line end; our line must not be glued to it.
-bool needsLineBreakFirst(const QString& path) {
-    QFile f(path);
-    if (!f.exists() || f.size() == 0 || !f.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    if (!f.seek(f.size() - 1)) {
-        return false;
-    }
-    const QByteArray last = f.read(1);
-    return last.size() == 1 && last[0] != '\r' && last[0] != '\n';
 }
 
 } // namespace
@@ -93,13 +78,8 @@ void FlightLog::log(int n) {
     line.date = c_.dateText();
     line.time = c_.timeText();
 
-    QStringList lines;
-    if (needsLineBreakFirst(c_.files().path(kLogFile))) {
-        lines << QString();
-    }
-    lines << composeLogLine(line);
     // A log that cannot be written loses this line only; the strip goes all the same.
-    c_.files().appendLines(kLogFile, lines);
+    c_.files().appendLines(kLogFile, {composeLogLine(line)});
 }
 
 } // namespace vellaro
