@@ -166,6 +166,7 @@ bool DataFiles::appendLines(const QString& name, const QStringList& lines) const
         bytes.prepend("\r\n", 2);
     }
     QFile f(file);
+    const bool existed = f.exists();
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         return false;
     }
@@ -177,6 +178,9 @@ bool DataFiles::appendLines(const QString& name, const QStringList& lines) const
         f.resize(before);
     }
     f.close();
+    if (!ok && !existed) {
+        f.remove(); // nothing of it was written
+    }
     return ok && f.error() == QFileDevice::NoError;
 }
 

@@ -127,6 +127,9 @@ TEST_F(DiskFull, AFailedAppendLeavesNoPartialLine) {
                   0);
         EXPECT_EQ(readFile("log.txt"), old);
     }
+    // A log that did not exist is not left behind empty.
+    EXPECT_EQ(withFileSizeLimit(0, [&] { return files.appendLines("new.txt", {line}); }), 0);
+    EXPECT_FALSE(QFile::exists(dir.filePath("new.txt")));
     // The limit lifted, the next line follows on a line of its own.
     EXPECT_TRUE(files.appendLines("log.txt", {"NEXT"}));
     EXPECT_EQ(readFile("log.txt"), "FIRST\r\nNEXT\r\n");
