@@ -23,7 +23,7 @@ class DataFolderLock {
         Held,
         // Another running console holds the folder.
         Busy,
-        // No lock file can be made (a read-only folder): nobody can write there either.
+        // No lock file can be made (a read-only folder, a full disk).
         Unavailable
     };
 

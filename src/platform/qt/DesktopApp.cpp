@@ -50,7 +50,8 @@ int runDesktop(int argc, char** argv) {
         return 3;
     }
     if (lock.state() == DataFolderLock::State::Unavailable) {
-        // A read-only folder: this console cannot write there, nor can another.
+        // A read-only folder or a full disk: the writes of a second console would
+        // fail there too, so going on is safe enough.
         std::fprintf(stderr, "vellaro: cannot lock the data folder %s, going on without\n",
                      qPrintable(QDir::toNativeSeparators(data.folder)));
     }
@@ -65,9 +66,10 @@ int runDesktop(int argc, char** argv) {
     QtClock clock;
     QtTimerService timers;
     QtPictureLoader pictures;
-    Platform platform{clipboard, http,     *input,      messages,
-                      beeper,    launcher, screen,      clock,
-                      timers,    pictures, data.folder, native::proControllerMacroFile()};
+    Platform platform{
+        clipboard, http,  *input, messages, beeper,      launcher,
+        screen,    clock, timers, pictures, data.folder, native::proControllerMacroFile(),
+    };
 
     Console console(platform);
     console.onEnded = [] {
