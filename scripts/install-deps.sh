@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl-dev
   libx11-dev libxtst-dev
   libgtest-dev
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils xdotool
   fonts-dejavu-core
 )
 

@@ -17,6 +17,25 @@ constexpr std::array<char16_t, 32> kHigh = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+QByteArray encodeLines(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += toWindows1252(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+// True for a missing or empty file too: there is nothing to end.
+bool endsWithLineEnd(const QString& path) {
+    QFile f(path);
+    if (f.size() == 0 || !f.open(QIODevice::ReadOnly) || !f.seek(f.size() - 1)) {
+        return true;
+    }
+    const QByteArray last = f.read(1);
+    return last.size() != 1 || last[0] == '\r' || last[0] == '\n';
+}
+
 } // namespace
 
 QByteArray toWindows1252(const QString& s) {
@@ -121,13 +140,17 @@ bool DataFiles::replaceFile(const QString& name, const QStringList& lines) const
     if (writeProtected_ || name.isEmpty()) {
         return false;
     }
+    const QByteArray bytes = encodeLines(lines);
+    // Unbuffered, so a full disk shows in write() and not only when commit()
+    // flushes: a failed flush there can still rename an empty file over the old one.
     QSaveFile f(path(name));
-    if (!f.open(QIODevice::WriteOnly)) {
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return false;
     }
-    for (const QString& line : lines) {
-        f.write(toWindows1252(line));
-        f.write("\r\n", 2);
+    if (f.write(bytes) != bytes.size() || !f.flush() || f.error() != QFileDevice::NoError) {
+        f.cancelWriting();
+        f.commit(); // removes the temporary file
+        return false;
     }
     return f.commit();
 }
@@ -136,17 +159,28 @@ bool DataFiles::appendLines(const QString& name, const QStringList& lines) const
     if (writeProtected_ || name.isEmpty()) {
         return false;
     }
-    QFile f(path(name));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    const QString file = path(name);
+    QByteArray bytes = encodeLines(lines);
+    // A failed append or a hand edit can leave a last line without its end.
+    if (!endsWithLineEnd(file)) {
+        bytes.prepend("\r\n", 2);
+    }
+    QFile f(file);
+    const bool existed = f.exists();
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         return false;
     }
-    QByteArray bytes;
-    for (const QString& line : lines) {
-        bytes += toWindows1252(line);
-        bytes += "\r\n";
+    const qint64 before = f.size();
+    const bool ok = f.write(bytes) == bytes.size() && f.flush();
+    if (!ok) {
+        // No partial line stays when the cut succeeds; when it does not, the next
+        // append starts on a line of its own.
+        f.resize(before);
     }
-    const bool ok = f.write(bytes) == bytes.size();
     f.close();
+    if (!ok && !existed) {
+        f.remove(); // nothing of it was written
+    }
     return ok && f.error() == QFileDevice::NoError;
 }
 

@@ -33,9 +33,14 @@ class DataFiles {
     ReadResult readLines(const QString& name) const;
     // Reads a file at any place (the ATC client's macro file), same rules.
     static ReadResult readLinesAt(const QString& path);
-    // Writes the whole file anew, every line ended by CR LF; all or nothing.
+    // Writes the whole file anew, every line ended by CR LF. All or nothing: a write
+    // that cannot complete (full disk, quota, I/O error) leaves the old file as it
+    // was, no temporary file behind, and returns false.
     bool replaceFile(const QString& name, const QStringList& lines) const;
-    // Appends lines ended by CR LF, creating the file when it does not exist.
+    // Appends lines ended by CR LF, creating the file when it does not exist. A file
+    // whose last line lacks its line end gets one first, so lines never run together.
+    // False when not every byte was written; the file is then cut back to its old
+    // size where that is possible.
     bool appendLines(const QString& name, const QStringList& lines) const;
     bool exists(const QString& name) const;
 

@@ -6,8 +6,6 @@
 #include "core/Text.h"
 #include "panels/GroundInfo.h"
 
-#include <QFile>
-
 namespace vellaro {
 
 namespace {
@@ -28,19 +26,6 @@ QString upperKeepingLength(const QString& s) {
         ch = ch.toUpper();
     }
     return out;
-}
-
-// A log edited by hand may lack its last line end; our line must not be glued to it.
-bool needsLineBreakFirst(const QString& path) {
-    QFile f(path);
-    if (!f.exists() || f.size() == 0 || !f.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    if (!f.seek(f.size() - 1)) {
-        return false;
-    }
-    const QByteArray last = f.read(1);
-    return last.size() == 1 && last[0] != '\r' && last[0] != '\n';
 }
 
 } // namespace
@@ -94,13 +79,8 @@ void FlightLog::log(int n) {
     line.date = dateText(clock_);
     line.time = timeText(clock_);
 
-    QStringList lines;
-    if (needsLineBreakFirst(files_.path(kLogFile))) {
-        lines << QString();
-    }
-    lines << composeLogLine(line);
     // A log that cannot be written loses this line only; the strip goes all the same.
-    files_.appendLines(kLogFile, lines);
+    files_.appendLines(kLogFile, {composeLogLine(line)});
 }
 
 } // namespace vellaro

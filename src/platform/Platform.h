@@ -27,7 +27,7 @@ struct Platform {
     Clock& clock;
     TimerService& timers;
     PictureLoader& pictures;
-    // The data folder: the program's own folder on the desktop.
+    // The data folder: on the desktop --data, VELLARO_DATA or the program's own folder.
     QString dataDir;
     // Where the ATC client keeps its text-macro file.
     QString proControllerMacroFile;

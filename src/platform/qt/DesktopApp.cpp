@@ -1,12 +1,15 @@
 #include "platform/qt/DesktopApp.h"
 
 #include "console/Console.h"
+#include "platform/qt/DataFolder.h"
 #include "platform/qt/FrontEnd.h"
 #include "platform/qt/NativeBackend.h"
 #include "platform/qt/QtHttpService.h"
 #include "platform/qt/QtServices.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QMessageBox>
 
 #include <cstdio>
 
@@ -24,6 +27,35 @@ int runDesktop(int argc, char** argv) {
     // not through Qt noticing that no window is left.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    const DataFolderChoice data =
+        chooseDataFolder(QCoreApplication::arguments(), qEnvironmentVariable("VELLARO_DATA"),
+                         QCoreApplication::applicationDirPath());
+    if (!data.error.isEmpty()) {
+        std::fprintf(stderr, "vellaro: %s\n", qPrintable(data.error));
+        return 2;
+    }
+    if (!QDir().mkpath(data.folder)) {
+        std::fprintf(stderr, "vellaro: cannot create the data folder %s\n",
+                     qPrintable(QDir::toNativeSeparators(data.folder)));
+    }
+    // Before the console exists, so a refused second start touches no file.
+    const DataFolderLock lock(data.folder);
+    if (lock.state() == DataFolderLock::State::Busy) {
+        std::fprintf(stderr, "vellaro: Vellaro is already running with the data folder %s\n",
+                     qPrintable(QDir::toNativeSeparators(data.folder)));
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Vellaro"),
+                        QStringLiteral("Vellaro läuft bereits mit diesem Datenordner."),
+                        QMessageBox::Ok);
+        box.exec();
+        return 3;
+    }
+    if (lock.state() == DataFolderLock::State::Unavailable) {
+        // A read-only folder or a full disk: the writes of a second console would
+        // fail there too, so going on is safe enough.
+        std::fprintf(stderr, "vellaro: cannot lock the data folder %s, going on without\n",
+                     qPrintable(QDir::toNativeSeparators(data.folder)));
+    }
+
     QtClipboard clipboard;
     QtHttpService http;
     const std::unique_ptr<InputInjector> input = native::createInputInjector();
@@ -34,18 +66,10 @@ int runDesktop(int argc, char** argv) {
     QtClock clock;
     QtTimerService timers;
     QtPictureLoader pictures;
-    Platform platform{clipboard,
-                      http,
-                      *input,
-                      messages,
-                      beeper,
-                      launcher,
-                      screen,
-                      clock,
-                      timers,
-                      pictures,
-                      QCoreApplication::applicationDirPath(),
-                      native::proControllerMacroFile()};
+    Platform platform{
+        clipboard, http,  *input, messages, beeper,      launcher,
+        screen,    clock, timers, pictures, data.folder, native::proControllerMacroFile(),
+    };
 
     Console console(platform);
     console.onEnded = [] {
