@@ -38,6 +38,9 @@ Console::Console(Platform& p)
       autoAtis_(main_, mini_, weather, p.clipboard, p.beeper, download_, services_,
                 {metarDecoder_, runways_, atisLetter_, overview_}),
       miniInfo_(main_, mini_, charts_, p.screen, metarDecoder_),
+      inputSimulation_(main_, state, p.input, p.timers),
+      hotkeyMacros_(main_, state, p.input, p.screen),
+      quickReplies_(main_, state, p.clipboard, p.input, inputSimulation_),
       lifecycle_({main_, mini_, today_, ground_, charts_}, state, weather, p.screen, squawk_,
                  sidCharts_, [this] { end(); }) {}
 

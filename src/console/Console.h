@@ -1,5 +1,8 @@
 #pragma once
 
+#include "automation/HotkeyMacros.h"
+#include "automation/InputSimulation.h"
+#include "automation/QuickReplies.h"
 #include "console/Lifecycle.h"
 #include "core/ConsoleState.h"
 #include "core/DataFiles.h"
@@ -125,6 +128,9 @@ class Console {
     Overview overview_;
     AutoAtis autoAtis_;
     MiniInfo miniInfo_;
+    InputSimulation inputSimulation_;
+    HotkeyMacros hotkeyMacros_;
+    QuickReplies quickReplies_;
     Lifecycle lifecycle_;
 };
 

@@ -11,13 +11,23 @@
 #include <X11/Xlib.h>
 
 #include <csignal>
+#include <cstdio>
 #include <sys/socket.h>
 #include <unistd.h>
 
 namespace vellaro::native {
 
 std::unique_ptr<InputInjector> createInputInjector() {
-    return std::make_unique<x11::X11Injector>();
+    auto input = std::make_unique<x11::X11Injector>();
+    if (!input->usable()) {
+        // The console works without it; only the macros and the typed release cannot.
+        std::fputs("Vellaro: Keine X11-Anzeige mit XTest (etwa eine Wayland-Sitzung ohne "
+                   "XWayland): die Tasten F1 bis F8 und die getippte Freigabe tun nichts.\n"
+                   "Vellaro: no X11 display with XTest (for example a Wayland session without "
+                   "XWayland): F1 to F8 and the typed release do nothing.\n",
+                   stderr);
+    }
+    return input;
 }
 
 bool setTopMost(QWindow& window, bool on) {
