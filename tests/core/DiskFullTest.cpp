@@ -96,7 +96,7 @@ TEST_F(DiskFull, FilesWithBuiltInLinesAreNeitherCreatedNorAnnounced) {
     enum { Ok, Announced, NoDefaults };
     const int child = withFileSizeLimit(0, [&] {
         c->runways().loadrwy();
-        c->overview().Command41_Click();
+        c->mainWindow().Command41.userClick();
         if (!s.messages.shown().isEmpty()) {
             return int(Announced);
         }
@@ -109,7 +109,7 @@ TEST_F(DiskFull, FilesWithBuiltInLinesAreNeitherCreatedNorAnnounced) {
 
     // With room, both are written and announced.
     c->runways().loadrwy();
-    c->overview().Command41_Click();
+    c->mainWindow().Command41.userClick();
     EXPECT_EQ(s.messages.shown().size(), 2);
     EXPECT_TRUE(readFile("rwy.txt").startsWith("EDDT "));
     EXPECT_TRUE(readFile("metar.txt").startsWith("EDDT\r\nEDDI\r\nEDDB\r\n"));
