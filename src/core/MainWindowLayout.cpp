@@ -280,6 +280,17 @@ void buildMainWindow(Form& f) {
     }
 
     const MainWindow w(f);
+    // Tab walks the weather block, then each strip row from callsign to remarks
+    // before the next row; everything else follows in the order it was made.
+    std::vector<Control*> order = {&w.Text1, &w.Text2, &w.Text3,  &w.Text4,
+                                   &w.Text5, &w.Text6, &w.Text18, &w.Text13};
+    for (int n = 0; n < kStripRows; ++n) {
+        for (TextBox* box : w.row(n)) {
+            order.push_back(box);
+        }
+    }
+    order.push_back(&w.Text12);
+    f.setTabOrder(std::move(order));
     w.Text7[0].setForeColor(kBlack);
     w.Text7[0].setBackColor(kWhite);
     // Look of the boxes and labels that are not plain.

@@ -1,5 +1,7 @@
 #include "platform/Form.h"
 
+#include <algorithm>
+
 #include <QtGlobal>
 
 namespace vellaro {
@@ -235,6 +237,8 @@ void Form::setFocus(Control& c) {
     }
     Control* old = focused_;
     focused_ = &c;
+    static quint64 serial = 0;
+    focusSerial_ = ++serial;
     notify(&c, Prop::Focus);
     if (old != nullptr) {
         old->onLostFocus();
@@ -242,6 +246,37 @@ void Form::setFocus(Control& c) {
     // A lost-focus handler that moved the focus elsewhere has the last word.
     if (focused_ == &c) {
         c.onGotFocus();
+    }
+}
+
+void Form::setTabOrder(std::vector<Control*> order) {
+    tabOrder_ = std::move(order);
+}
+
+std::vector<Control*> Form::tabOrder() const {
+    std::vector<Control*> order = tabOrder_;
+    // Controls the window did not place come after, in the order of creation.
+    for (const auto& c : controls_) {
+        if (std::find(order.begin(), order.end(), c.get()) == order.end()) {
+            order.push_back(c.get());
+        }
+    }
+    return order;
+}
+
+void Form::userTab(bool backwards) {
+    std::vector<Control*> order = tabOrder();
+    if (backwards) {
+        std::reverse(order.begin(), order.end());
+    }
+    const auto at = std::find(order.begin(), order.end(), focused_);
+    const std::size_t start = at == order.end() ? 0 : std::size_t(at - order.begin()) + 1;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        Control* c = order[(start + i) % order.size()];
+        if (c->focusable() && c->visible() && c->enabled()) {
+            setFocus(*c);
+            return;
+        }
     }
 }
 

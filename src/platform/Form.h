@@ -90,7 +90,17 @@ class Form {
     // Input focus. Moving it fires lost-focus on the old control, then got-focus
     // on the new one. Setting it to the control that has it fires nothing.
     Control* focused() const { return focused_; }
+    // Grows with every focus move in any window: the window with the highest number
+    // is the one the user typed into last.
+    quint64 focusSerial() const { return focusSerial_; }
     void setFocus(Control& c);
+
+    // The Tab key: the focus moves to the next (previous) control in the tab order
+    // that is visible, enabled and can take the focus, wrapping at the end. The
+    // order is the order of creation unless the window sets its own.
+    void userTab(bool backwards = false);
+    void setTabOrder(std::vector<Control*> order);
+    std::vector<Control*> tabOrder() const;
 
     // A mouse press on the bare window background.
     void userMouseDown();
@@ -111,6 +121,8 @@ class Form {
     TimerService& timers_;
     std::vector<std::unique_ptr<Control>> controls_;
     Control* focused_ = nullptr;
+    std::vector<Control*> tabOrder_;
+    quint64 focusSerial_ = 0;
     QString caption_;
     int left_ = 0;
     int top_ = 0;

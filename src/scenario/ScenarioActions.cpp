@@ -148,6 +148,29 @@ void Session::cmdFocus(const Words& w) {
     }
 }
 
+void Session::tabIn(bool backwards) {
+    if (console_->ended()) {
+        return;
+    }
+    // The Tab key goes to the shown window the user moved the focus in last.
+    Form* active = &console_->form1();
+    for (Form* f : console_->forms()) {
+        const bool shown = f->loaded() && f->visible();
+        if (shown && (!active->visible() || f->focusSerial() > active->focusSerial())) {
+            active = f;
+        }
+    }
+    active->userTab(backwards);
+}
+
+void Session::cmdTab(const Words&) {
+    tabIn(false);
+}
+
+void Session::cmdBacktab(const Words&) {
+    tabIn(true);
+}
+
 void Session::cmdType(const Words& w) {
     Control* c = control(w[1].text);
     auto* box = c == nullptr ? nullptr : kindOf<TextBox>(*c, w[1], "a text box");

@@ -57,6 +57,8 @@ Session::Table Session::commands() {
         {"key", 3, "key CTRL CODE", true, &Session::cmdKey},
         {"press", 3, "press CTRL CODE", true, &Session::cmdPress},
         {"select", 3, "select CTRL I", true, &Session::cmdSelect},
+        {"tab", 1, "tab", true, &Session::cmdTab},
+        {"backtab", 1, "backtab", true, &Session::cmdBacktab},
         {"close", 1, "close", true, &Session::cmdClose},
         {"wait", 2, "wait MS", true, &Session::cmdWait},
         {"dump", 1, "dump", true, &Session::cmdDump},

@@ -86,6 +86,9 @@ class Session {
     void cmdDblclick(const Words& w);
     void cmdMousedown(const Words& w);
     void cmdFocus(const Words& w);
+    void cmdTab(const Words& w);
+    void cmdBacktab(const Words& w);
+    void tabIn(bool backwards);
     void cmdType(const Words& w);
     void cmdBackspace(const Words& w);
     void cmdSet(const Words& w);

@@ -263,3 +263,16 @@ TEST_F(Desk, CheckBoxClicksGoThroughTheControl) {
     EXPECT_EQ(onTop.value(), 1);
     EXPECT_TRUE(form1().topMost());
 }
+
+// The Tab key in the real window walks along the strip row, not down the column.
+TEST_F(Desk, TabMovesAlongTheStripRow) {
+    QWidget* callsign = widget(form1().text(QStringLiteral("Text7"), 1));
+    clickInto(callsign);
+    QTest::keyClick(callsign, Qt::Key_Tab);
+    TextBox& destination = form1().text(QStringLiteral("Text8"), 1);
+    EXPECT_EQ(form1().focused(), &destination);
+    EXPECT_TRUE(widget(destination)->hasFocus());
+    QTest::keyClick(widget(destination), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(form1().focused(), &form1().text(QStringLiteral("Text7"), 1));
+    EXPECT_TRUE(callsign->hasFocus());
+}

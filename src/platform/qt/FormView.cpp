@@ -325,4 +325,9 @@ void FormView::moveEvent(QMoveEvent* e) {
     }
 }
 
+bool FormView::focusNextPrevChild(bool next) {
+    form_.userTab(!next);
+    return true;
+}
+
 } // namespace vellaro::qt

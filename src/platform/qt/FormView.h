@@ -36,6 +36,8 @@ class FormView : public QWidget {
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
+    // Tab and Shift+Tab follow the form's own tab order.
+    bool focusNextPrevChild(bool next) override;
 
   private:
     void buildControls();
