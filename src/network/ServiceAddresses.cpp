@@ -1,7 +1,9 @@
 #include "network/ServiceAddresses.h"
 
 #include "core/DataFiles.h"
+#include "core/Download.h"
 #include "core/Text.h"
+#include "network/AnswerAdapters.h"
 
 #include <QUrl>
 
@@ -14,21 +16,37 @@ const QString kPlaceholder = QStringLiteral("{icao}");
 struct Entry {
     ServiceAddresses::Service service;
     const char* name;
-    const char* builtin;
+    const char* classic;
+    const char* live;
+    ServiceAddresses::AnswerForm liveForm;
 };
 
+using Form = ServiceAddresses::AnswerForm;
+
+// The classic addresses follow the paths the console was written for; the live ones
+// are today's public services, whose answers the adapters bring into that shape.
 const Entry kEntries[] = {
-    {ServiceAddresses::Service::IvaoMetar, "ivao-metar", "http://wx.ivao.aero/metar.php?id={icao}"},
+    {ServiceAddresses::Service::IvaoMetar, "ivao-metar", "http://wx.ivao.aero/metar.php?id={icao}",
+     "https://wx.ivao.aero/metar.php?id={icao}", Form::Text},
     {ServiceAddresses::Service::NoaaMetar, "noaa-metar",
-     "http://weather.noaa.gov/cgi-bin/mgetmetar.pl?cccc={icao}"},
+     "http://weather.noaa.gov/cgi-bin/mgetmetar.pl?cccc={icao}",
+     "https://aviationweather.gov/api/data/metar?ids={icao}&format=raw", Form::RawMetars},
     {ServiceAddresses::Service::IvaoNetworkMetar, "ivao-network-metar",
-     "http://www.ivao.aero/network/metar.asp?id={icao}"},
-    {ServiceAddresses::Service::Whazzup, "whazzup", "http://data.ivao.aero/whazzup.txt"},
+     "http://www.ivao.aero/network/metar.asp?id={icao}", "https://wx.ivao.aero/metar.php?id={icao}",
+     Form::Text},
+    {ServiceAddresses::Service::Whazzup, "whazzup", "http://data.ivao.aero/whazzup.txt",
+     "https://api.ivao.aero/v2/tracker/whazzup", Form::JsonFeed},
     {ServiceAddresses::Service::WhazzupFallback, "whazzup-fallback",
-     "http://data.ivao.aero/whazzup.cgi"},
-    {ServiceAddresses::Service::Update, "update", "http://www.vellaro.de/update/upd.txt"},
-    {ServiceAddresses::Service::PublicAddress, "public-address", "http://www.vellaro.de/ip.php3"},
+     "http://data.ivao.aero/whazzup.cgi", "https://api.ivao.aero/v2/tracker/whazzup",
+     Form::JsonFeed},
+    {ServiceAddresses::Service::Update, "update", "http://www.vellaro.de/update/upd.txt",
+     "http://www.vellaro.de/update/upd.txt", Form::Text},
+    {ServiceAddresses::Service::PublicAddress, "public-address", "http://www.vellaro.de/ip.php3",
+     "https://api.ipify.org", Form::Text},
 };
+
+const std::pair<const char*, Form> kForms[] = {
+    {"text", Form::Text}, {"raw", Form::RawMetars}, {"json", Form::JsonFeed}};
 
 const Entry& entryOf(ServiceAddresses::Service s) {
     for (const Entry& e : kEntries) {
@@ -48,14 +66,28 @@ bool isWebAddress(const QString& t) {
 
 } // namespace
 
-ServiceAddresses::ServiceAddresses(const DataFiles& files) : files_(files) {}
+ServiceAddresses::ServiceAddresses(const DataFiles& files, Table table)
+    : files_(files), table_(table) {}
 
 QString ServiceAddresses::serviceName(Service service) {
     return QString::fromLatin1(entryOf(service).name);
 }
 
-QString ServiceAddresses::builtinTemplate(Service service) {
-    return QString::fromLatin1(entryOf(service).builtin);
+ServiceAddresses::Address ServiceAddresses::builtin(Table table, Service service) {
+    const Entry& e = entryOf(service);
+    if (table == Table::Live) {
+        return {QString::fromLatin1(e.live), e.liveForm};
+    }
+    return {QString::fromLatin1(e.classic), Form::Text};
+}
+
+std::optional<ServiceAddresses::AnswerForm> ServiceAddresses::formByName(const QString& name) {
+    for (const auto& [word, form] : kForms) {
+        if (name.compare(QLatin1String(word), Qt::CaseInsensitive) == 0) {
+            return form;
+        }
+    }
+    return std::nullopt;
 }
 
 std::optional<ServiceAddresses::Service> ServiceAddresses::serviceByName(const QString& name) {
@@ -67,10 +99,10 @@ std::optional<ServiceAddresses::Service> ServiceAddresses::serviceByName(const Q
     return std::nullopt;
 }
 
-QString ServiceAddresses::addressTemplate(Service service) const {
+ServiceAddresses::Address ServiceAddresses::address(Service service) const {
     // Read on every use, so an edit while the console runs counts from the next request.
+    Address chosen = builtin(table_, service);
     const auto r = files_.readLines(QStringLiteral("services.txt"));
-    QString chosen = builtinTemplate(service);
     if (!r.ok()) {
         return chosen;
     }
@@ -80,9 +112,16 @@ QString ServiceAddresses::addressTemplate(Service service) const {
             continue;
         }
         const auto named = serviceByName(line.left(eq).trimmed());
-        const QString value = line.mid(eq + 1).trimmed();
-        if (named && *named == service && isWebAddress(value)) {
-            chosen = value; // the last line for a service wins
+        // "name=address" or "name=address form"; an unknown form keeps the built-in one.
+        const QStringList words = line.mid(eq + 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (!named || *named != service || words.isEmpty() || !isWebAddress(words[0])) {
+            continue;
+        }
+        chosen.urlTemplate = words[0]; // the last line for a service wins
+        if (words.size() > 1) {
+            if (const auto form = formByName(words[1])) {
+                chosen.form = *form;
+            }
         }
     }
     return chosen;
@@ -95,6 +134,28 @@ QString ServiceAddresses::fill(const QString& addressTemplate, const QString& va
 
 QString ServiceAddresses::url(Service service, const QString& value) const {
     return fill(addressTemplate(service), value);
+}
+
+std::optional<QString> ServiceAddresses::fetch(const Download& download, Service service,
+                                               const QString& value) const {
+    const Address a = address(service);
+    const auto body = download.get(fill(a.urlTemplate, value));
+    if (!body) {
+        return std::nullopt;
+    }
+    return adapt(a.form, *body, value);
+}
+
+QString ServiceAddresses::adapt(AnswerForm form, const QString& body, const QString& value) {
+    switch (form) {
+    case AnswerForm::RawMetars:
+        return noaaPageFromRawList(body, value);
+    case AnswerForm::JsonFeed:
+        return whazzupTextFromJson(body);
+    case AnswerForm::Text:
+        break;
+    }
+    return body;
 }
 
 QString ServiceAddresses::cutNoaaReport(const QString& page, const QString& key) {

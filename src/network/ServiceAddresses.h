@@ -7,13 +7,13 @@
 namespace vellaro {
 
 class DataFiles;
+class Download;
 
-// Addresses of the outside HTTP services. Each is a template whose "{icao}" takes the
-// query value, percent-encoded; services.txt in the data folder may replace any of them.
+// Addresses of the outside HTTP services and the form of each answer. An address is
+// a template whose "{icao}" takes the query value, percent-encoded; services.txt in
+// the data folder may replace any of them, and name the answer's form as well.
 class ServiceAddresses {
   public:
-    explicit ServiceAddresses(const DataFiles& files);
-
     enum class Service {
         IvaoMetar,
         NoaaMetar,
@@ -23,23 +23,51 @@ class ServiceAddresses {
         Update,
         PublicAddress
     };
+    // How an answer comes: as the console reads it, a list of raw METAR lines, or the
+    // JSON status feed.
+    enum class AnswerForm { Text, RawMetars, JsonFeed };
+    // classic: the services as the console was written for them; live: today's.
+    enum class Table { Classic, Live };
+
+    struct Address {
+        QString urlTemplate;
+        AnswerForm form = AnswerForm::Text;
+    };
+
+    explicit ServiceAddresses(const DataFiles& files, Table table = Table::Classic);
+    void setTable(Table table) { table_ = table; }
+    Table table() const { return table_; }
+
     // The address of a service, with the query value URL-encoded into it.
     QString url(Service service, const QString& value = {}) const;
+    // Downloads a service's answer and turns it into the text the console's readers
+    // expect; nothing when the console was closed during the wait.
+    std::optional<QString> fetch(const Download& download, Service service,
+                                 const QString& value = {}) const;
 
-    // The template in use: services.txt when it names the service, else the built-in one.
-    QString addressTemplate(Service service) const;
-    static QString builtinTemplate(Service service);
+    // The address in use: services.txt when it names the service, else the built-in one.
+    Address address(Service service) const;
+    QString addressTemplate(Service service) const { return address(service).urlTemplate; }
+    static Address builtin(Table table, Service service);
+    static QString builtinTemplate(Service service) {
+        return builtin(Table::Classic, service).urlTemplate;
+    }
     // "ivao-metar", "noaa-metar", ... as written in services.txt.
     static QString serviceName(Service service);
     static std::optional<Service> serviceByName(const QString& name);
+    // "text", "raw", "json" as written after an address in services.txt.
+    static std::optional<AnswerForm> formByName(const QString& name);
     // Puts the value, percent-encoded, in the place of every "{icao}".
     static QString fill(const QString& addressTemplate, const QString& value);
+    // The answer as the readers expect it; value is the query value of the request.
+    static QString adapt(AnswerForm form, const QString& body, const QString& value);
     // The report in a NOAA page: from the first occurrence of key up to the next "<BR>"
     // (each cut skipped when its mark is not there).
     static QString cutNoaaReport(const QString& page, const QString& key);
 
   private:
     const DataFiles& files_;
+    Table table_;
 };
 
 } // namespace vellaro

@@ -46,6 +46,7 @@ Session::Table Session::commands() {
         {"serve-file", 3, "serve-file \"part\" NAME", false, &Session::cmdServeFile},
         {"fail", 2, "fail \"part\"", false, &Session::cmdFail},
         {"busy", 2, "busy true/false", false, &Session::cmdBusy},
+        {"services", 2, "services classic/live", false, &Session::cmdServices},
         {"start", 1, "start", false, &Session::cmdStart},
         {"click", 2, "click CTRL", true, &Session::cmdClick},
         {"dblclick", 2, "dblclick CTRL", true, &Session::cmdDblclick},

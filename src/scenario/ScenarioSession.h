@@ -79,6 +79,8 @@ class Session {
     void cmdServeFile(const Words& w);
     void cmdFail(const Words& w);
     void cmdBusy(const Words& w);
+    void cmdServices(const Words& w);
+    void applyServiceTable();
     void cmdStart(const Words& w);
 
     // Acting as the user (ScenarioActions.cpp).
@@ -162,6 +164,7 @@ class Session {
     QString dataDir_;
     QString macroFile_;
     bool readOnly_ = false;
+    bool liveServices_ = false;
     int messagesChecked_ = 0;
     std::unique_ptr<fake::Services> services_;
     std::unique_ptr<Console> console_;

@@ -204,12 +204,30 @@ void Session::cmdBusy(const Words& w) {
     services_->http.setBusy(*b);
 }
 
+void Session::cmdServices(const Words& w) {
+    const QString which = w[1].text.toLower();
+    if (w[1].quoted || (which != QLatin1String("classic") && which != QLatin1String("live"))) {
+        error(line_, QStringLiteral("not classic or live: %1").arg(w[1].text));
+        return;
+    }
+    liveServices_ = which == QLatin1String("live");
+    if (console_) {
+        applyServiceTable();
+    }
+}
+
+void Session::applyServiceTable() {
+    console_->setServiceTable(liveServices_ ? ServiceAddresses::Table::Live
+                                            : ServiceAddresses::Table::Classic);
+}
+
 void Session::cmdStart(const Words&) {
     if (console_) {
         error(line_, QStringLiteral("the console has already been started"));
         return;
     }
     console_ = std::make_unique<Console>(services_->platform);
+    applyServiceTable();
     if (readOnly_) {
         console_->files().setWriteProtected(true);
     }

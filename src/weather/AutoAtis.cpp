@@ -62,8 +62,7 @@ void AutoAtis::autoAtis() {
 
     const bool ivao = w_.Check3.value() == 1;
     using S = ServiceAddresses::Service;
-    const auto body =
-        download_.get(services_.url(ivao ? S::IvaoMetar : S::NoaaMetar, w.requestIcao));
+    const auto body = services_.fetch(download_, ivao ? S::IvaoMetar : S::NoaaMetar, w.requestIcao);
     if (!body) {
         return;
     }

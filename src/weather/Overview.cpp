@@ -84,7 +84,7 @@ void Overview::Command41_Click() {
         for (const QString& code : {a1, a2, a3}) {
             panel.setText(panel.text() + QStringLiteral("X "));
             const auto answer =
-                download_.get(services_.url(ivao ? S::IvaoNetworkMetar : S::NoaaMetar, code));
+                services_.fetch(download_, ivao ? S::IvaoNetworkMetar : S::NoaaMetar, code);
             if (!answer) {
                 return;
             }

@@ -72,6 +72,7 @@ int runDesktop(int argc, char** argv) {
     };
 
     Console console(platform);
+    console.setServiceTable(ServiceAddresses::Table::Live);
     console.onEnded = [] {
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     };

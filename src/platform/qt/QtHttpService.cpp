@@ -29,6 +29,10 @@ QString decodeBody(const QByteArray& body, const QString& contentType) {
             return decoder.decode(body);
         }
     }
+    // JSON is UTF-8 by definition, named or not.
+    if (contentType.contains(QLatin1String("json"), Qt::CaseInsensitive)) {
+        return QString::fromUtf8(body);
+    }
     return fromWindows1252(body);
 }
 
