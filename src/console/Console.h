@@ -11,6 +11,7 @@
 #include "core/MainWindow.h"
 #include "core/StateFields.h"
 #include "core/WeatherState.h"
+#include "flightlog/CallsignHistory.h"
 #include "flightlog/FlightLog.h"
 #include "flightlog/TodaysFlights.h"
 #include "flightlog/TodaysFlightsWindow.h"
@@ -20,8 +21,10 @@
 #include "platform/Form.h"
 #include "platform/Platform.h"
 #include "strips/CallsignBox.h"
+#include "strips/CallsignLookups.h"
 #include "strips/ChartWindow.h"
 #include "strips/Clearance.h"
+#include "strips/HandledMark.h"
 #include "strips/SidCharts.h"
 #include "strips/Squawk.h"
 #include "strips/StripRows.h"
@@ -92,6 +95,8 @@ class Console {
     AtisLetter& atisLetter() { return atisLetter_; }
     AtisTexts& atisTexts() { return atisTexts_; }
     const ServiceAddresses& services() const { return services_; }
+    // The desktop program talks to today's services; scripts start on the classic ones.
+    void setServiceTable(ServiceAddresses::Table table) { services_.setTable(table); }
 
   private:
     // Ends the program after the shut-down steps.
@@ -116,11 +121,14 @@ class Console {
     TodaysFlights todaysFlights_;
     GroundInfo groundInfo_;
     FlightLog flightLog_;
+    CallsignHistory callsignHistory_;
     Clearance clearance_;
     StripRows stripRows_;
     CallsignBox callsignBox_;
     Squawk squawk_;
     SidCharts sidCharts_;
+    HandledMark handled_;
+    CallsignLookups lookups_;
     MetarDecoder metarDecoder_;
     Runways runways_;
     AtisTexts atisTexts_;

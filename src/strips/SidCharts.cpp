@@ -22,4 +22,7 @@ void SidCharts::loadPictures() {
     }
 }
 
+// Filled by the route box work.
+void SidCharts::sidChartDisplay() {}
+
 } // namespace vellaro

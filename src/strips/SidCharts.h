@@ -13,6 +13,8 @@ class SidCharts {
 
     // Loads the three chart pictures from the data folder; a missing one keeps the built-in chart.
     void loadPictures();
+    // Shows Form5 with the SID chart of the landing runway, placed under the main window.
+    void sidChartDisplay();
 
   private:
     ChartWindow& charts_;

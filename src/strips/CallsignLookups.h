@@ -1,0 +1,32 @@
+#pragma once
+
+namespace vellaro {
+
+class HandledMark;
+class MainWindow;
+
+// The callsign-box commands that look up data outside the strip board. The interpreter
+// calls each at its place in the command order, after its own test on the box text.
+class CallsignLookups {
+  public:
+    CallsignLookups(MainWindow& window, HandledMark& handled);
+
+    // ".key.": ProController's text macro into the macro box and onto the clipboard.
+    void textMacroLookup(int row);
+    // "..": hides the macro box.
+    void hideMacroBox(int row);
+    // "such....": callsign history of row 0's callsign.
+    void callsignHistory(int row);
+    // "www": the three airports' winds and QNH spread over row 0.
+    void threeAirportWeather(int row);
+    // "depxxxx": the flights of an aerodrome.
+    void aerodromeList(int row);
+    // "ip?": the public address into the remarks box.
+    void publicAddress(int row);
+
+  private:
+    MainWindow& w_;
+    HandledMark& handled_;
+};
+
+} // namespace vellaro
