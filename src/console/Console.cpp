@@ -31,7 +31,7 @@ Console::Console(Platform& p)
       flightLog_(main_, groundInfo_, files_, p.clock), callsignHistory_(main_),
       clearance_(main_, p.clipboard), stripRows_(main_, charts_, flightLog_, clearance_),
       callsignBox_(main_, stripRows_, clearance_), squawk_(main_, charts_, state, weather, files_),
-      sidCharts_(charts_, files_, p.pictures), lookups_(main_, handled_),
+      sidCharts_(charts_, files_, p.pictures), lookups_(main_, state),
       metarDecoder_(main_, mini_, p.clipboard, weather), runways_(main_, files_, p.messages),
       atisTexts_(main_, weather, p.clipboard, okFlash_),
       atisLetter_(main_, weather, atisTexts_, okFlash_),

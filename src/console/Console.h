@@ -24,7 +24,6 @@
 #include "strips/CallsignLookups.h"
 #include "strips/ChartWindow.h"
 #include "strips/Clearance.h"
-#include "strips/HandledMark.h"
 #include "strips/SidCharts.h"
 #include "strips/Squawk.h"
 #include "strips/StripRows.h"
@@ -127,7 +126,6 @@ class Console {
     CallsignBox callsignBox_;
     Squawk squawk_;
     SidCharts sidCharts_;
-    HandledMark handled_;
     CallsignLookups lookups_;
     MetarDecoder metarDecoder_;
     Runways runways_;

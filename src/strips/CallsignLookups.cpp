@@ -1,11 +1,11 @@
 #include "strips/CallsignLookups.h"
 
+#include "core/ConsoleState.h"
 #include "core/MainWindow.h"
-#include "strips/HandledMark.h"
 
 namespace vellaro {
 
-CallsignLookups::CallsignLookups(MainWindow& w, HandledMark& handled) : w_(w), handled_(handled) {}
+CallsignLookups::CallsignLookups(MainWindow& w, ConsoleState& state) : w_(w), state_(state) {}
 
 // The network lookups land with the network work; until then these do nothing.
 void CallsignLookups::textMacroLookup(int) {}

@@ -2,14 +2,15 @@
 
 namespace vellaro {
 
-class HandledMark;
 class MainWindow;
+struct ConsoleState;
 
 // The callsign-box commands that look up data outside the strip board. The interpreter
-// calls each at its place in the command order, after its own test on the box text.
+// calls each at its place in the command order, after its own test on the box text;
+// each sets ConsoleState.commandHandled itself where the command counts as handled.
 class CallsignLookups {
   public:
-    CallsignLookups(MainWindow& window, HandledMark& handled);
+    CallsignLookups(MainWindow& window, ConsoleState& state);
 
     // ".key.": ProController's text macro into the macro box and onto the clipboard.
     void textMacroLookup(int row);
@@ -26,7 +27,7 @@ class CallsignLookups {
 
   private:
     MainWindow& w_;
-    HandledMark& handled_;
+    ConsoleState& state_;
 };
 
 } // namespace vellaro
