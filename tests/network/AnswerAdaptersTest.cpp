@@ -142,7 +142,8 @@ TEST(JsonFeed, OddShapesNeverCrashAndNeverLookLikeAStatusFile) {
     EXPECT_EQ(whazzupTextFromJson(QStringLiteral("{}")), empty);
     EXPECT_EQ(whazzupTextFromJson(QStringLiteral("{\"clients\":{\"pilots\":5,\"atcs\":\"x\"}}")),
               empty);
-    // Numbers are written as digits, other wrong types left empty; entries that are no objects are skipped.
+    // Numbers are written as digits, other wrong types left empty; entries that are no objects are
+    // skipped.
     const QString odd = QStringLiteral(
         "{\"clients\":{\"atcs\":[1,{\"callsign\":7,\"atcSession\":[]}],"
         "\"pilots\":[null,{\"callsign\":\"X1\",\"flightPlan\":\"none\",\"userId\":\"abc\"}]}}");
