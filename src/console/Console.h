@@ -21,12 +21,14 @@
 #include "platform/Form.h"
 #include "platform/Platform.h"
 #include "strips/CallsignBox.h"
+#include "strips/CallsignCommands.h"
 #include "strips/CallsignLookups.h"
 #include "strips/ChartWindow.h"
 #include "strips/Clearance.h"
 #include "strips/SidCharts.h"
 #include "strips/Squawk.h"
 #include "strips/StripRows.h"
+#include "strips/Telephony.h"
 #include "weather/AtisLetter.h"
 #include "weather/AtisTexts.h"
 #include "weather/AutoAtis.h"
@@ -131,6 +133,10 @@ class Console {
     Runways runways_;
     AtisTexts atisTexts_;
     AtisLetter atisLetter_;
+    Telephony telephony_;
+    // CallsignBox above holds it for the boxes' change events, which run only once
+    // the console is built.
+    CallsignCommands callsignCommands_;
     Overview overview_;
     AutoAtis autoAtis_;
     MiniInfo miniInfo_;

@@ -1,17 +1,24 @@
 #include "strips/CallsignBox.h"
 
 #include "core/MainWindow.h"
+#include "strips/CallsignCommands.h"
 #include "strips/Clearance.h"
 #include "strips/StripRows.h"
 
 namespace vellaro {
 
-CallsignBox::CallsignBox(MainWindow& w, StripRows& rows, Clearance& clearance)
-    : rows_(rows), clearance_(clearance) {
+CallsignBox::CallsignBox(MainWindow& w, StripRows& rows, Clearance& clearance,
+                         CallsignCommands& commands)
+    : rows_(rows), clearance_(clearance), commands_(commands) {
     for (int n = 0; n < kStripRows; ++n) {
+        w.Text7[n].onChange = [this, n] { Text7_Change(n); };
         w.Text7[n].onGotFocus = [this, n] { Text7_GotFocus(n); };
         w.Text7[n].onDblClick = [this, n] { Text7_DblClick(n); };
     }
+}
+
+void CallsignBox::Text7_Change(int n) {
+    commands_.aircraft(n);
 }
 
 void CallsignBox::Text7_GotFocus(int n) {

@@ -2,6 +2,7 @@
 
 namespace vellaro {
 
+class CallsignCommands;
 class Clearance;
 class MainWindow;
 class StripRows;
@@ -10,14 +11,18 @@ class StripRows;
 // has its one handler here, which calls them in the order the console needs.
 class CallsignBox {
   public:
-    CallsignBox(MainWindow& window, StripRows& rows, Clearance& clearance);
+    CallsignBox(MainWindow& window, StripRows& rows, Clearance& clearance,
+                CallsignCommands& commands);
 
+    // Typed or written by the program alike: the box is read as a command line.
+    void Text7_Change(int n);
     void Text7_GotFocus(int n);
     void Text7_DblClick(int n);
 
   private:
     StripRows& rows_;
     Clearance& clearance_;
+    CallsignCommands& commands_;
 };
 
 } // namespace vellaro
