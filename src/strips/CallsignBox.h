@@ -2,6 +2,7 @@
 
 namespace vellaro {
 
+class ChartWindow;
 class Clearance;
 class MainWindow;
 class StripRows;
@@ -10,12 +11,14 @@ class StripRows;
 // has its one handler here, which calls them in the order the console needs.
 class CallsignBox {
   public:
-    CallsignBox(MainWindow& window, StripRows& rows, Clearance& clearance);
+    CallsignBox(MainWindow& window, ChartWindow& charts, StripRows& rows, Clearance& clearance);
 
     void Text7_GotFocus(int n);
     void Text7_DblClick(int n);
+    void Text7_Click(int n);
 
   private:
+    ChartWindow& charts_;
     StripRows& rows_;
     Clearance& clearance_;
 };
