@@ -3,6 +3,7 @@
 namespace vellaro {
 
 class CallsignCommands;
+class ChartWindow;
 class Clearance;
 class MainWindow;
 class StripRows;
@@ -11,15 +12,17 @@ class StripRows;
 // has its one handler here, which calls them in the order the console needs.
 class CallsignBox {
   public:
-    CallsignBox(MainWindow& window, StripRows& rows, Clearance& clearance,
+    CallsignBox(MainWindow& window, ChartWindow& charts, StripRows& rows, Clearance& clearance,
                 CallsignCommands& commands);
 
     // Typed or written by the program alike: the box is read as a command line.
     void Text7_Change(int n);
     void Text7_GotFocus(int n);
     void Text7_DblClick(int n);
+    void Text7_Click(int n);
 
   private:
+    ChartWindow& charts_;
     StripRows& rows_;
     Clearance& clearance_;
     CallsignCommands& commands_;
