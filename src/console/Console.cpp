@@ -27,9 +27,10 @@ Console::Console(Platform& p)
       mini_(*forms_[1]), today_(*forms_[2]), ground_(*forms_[3]), charts_(*forms_[4]),
       fields_(state, weather, main_), download_(p.http, [this] { return ended_; }),
       services_(files_), okFlash_(main_), displayModes_(main_, charts_.form, state),
-      todaysFlights_(main_, today_), groundInfo_(ground_, main_, state),
-      flightLog_(main_, groundInfo_, files_, p.clock), callsignHistory_(main_),
-      clearance_(main_, p.clipboard), stripRows_(main_, charts_, flightLog_, clearance_),
+      todaysFlights_(main_, today_, files_, p.clock, p.screen, p.launcher),
+      groundInfo_(ground_, main_, state), flightLog_(main_, groundInfo_, files_, p.clock),
+      callsignHistory_(main_, files_, p.clipboard), clearance_(main_, p.clipboard),
+      stripRows_(main_, charts_, flightLog_, clearance_),
       callsignBox_(main_, charts_, stripRows_, clearance_, callsignCommands_),
       squawk_(main_, charts_, state, weather, files_),
       sidCharts_(charts_, main_, files_, p.pictures),
@@ -50,6 +51,8 @@ Console::Console(Platform& p)
       inputSimulation_(main_, state, p.input, p.timers),
       hotkeyMacros_(main_, state, p.input, p.screen),
       quickReplies_(main_, state, p.clipboard, p.input, inputSimulation_),
+      ilsInfo_(main_, state, files_), frequencyLists_(main_, state, files_, p.messages),
+      flightLevels_(main_, state), helpAndTimer_(main_, state),
       lifecycle_({main_, mini_, today_, ground_, charts_}, state, weather, p.screen, squawk_,
                  sidCharts_, [this] { end(); }) {}
 

@@ -16,8 +16,12 @@
 #include "flightlog/TodaysFlights.h"
 #include "flightlog/TodaysFlightsWindow.h"
 #include "network/ServiceAddresses.h"
+#include "panels/FlightLevels.h"
+#include "panels/FrequencyLists.h"
 #include "panels/GroundInfo.h"
 #include "panels/GroundInfoWindow.h"
+#include "panels/HelpAndTimer.h"
+#include "panels/IlsInfo.h"
 #include "platform/Form.h"
 #include "platform/Platform.h"
 #include "strips/CallsignBox.h"
@@ -94,6 +98,9 @@ class Console {
     StripRows& stripRows() { return stripRows_; }
     Squawk& squawk() { return squawk_; }
     FlightLog& flightLog() { return flightLog_; }
+    TodaysFlights& todaysFlights() { return todaysFlights_; }
+    TodaysFlightsWindow& todaysFlightsWindow() { return today_; }
+    CallsignHistory& callsignHistory() { return callsignHistory_; }
     Runways& runways() { return runways_; }
     AtisLetter& atisLetter() { return atisLetter_; }
     AtisTexts& atisTexts() { return atisTexts_; }
@@ -147,6 +154,10 @@ class Console {
     InputSimulation inputSimulation_;
     HotkeyMacros hotkeyMacros_;
     QuickReplies quickReplies_;
+    IlsInfo ilsInfo_;
+    FrequencyLists frequencyLists_;
+    FlightLevels flightLevels_;
+    HelpAndTimer helpAndTimer_;
     Lifecycle lifecycle_;
 };
 

@@ -301,6 +301,8 @@ void buildMainWindow(Form& f) {
     w.Text17.setVisible(false);
     w.Text23.setVisible(false);
     w.Text15.setMultiLine(true);
+    // The help lies over the top block and the strip board.
+    w.Text15.setInFront(true);
     w.Text19.setMultiLine(true);
     w.Text19.setBackColor(0xC0FFC0);
     w.Text19.setForeColor(0xFF0000);

@@ -4,6 +4,7 @@
 #include "core/DataFiles.h"
 #include "core/MainWindow.h"
 #include "core/Text.h"
+#include "flightlog/LogScan.h"
 #include "panels/GroundInfo.h"
 
 namespace vellaro {
@@ -17,15 +18,6 @@ QString flat(QString s) {
     s.replace(QLatin1Char('\r'), QLatin1Char(' '));
     s.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return s;
-}
-
-// Character by character, so the callsign keeps its length ("ß" stays one letter).
-QString upperKeepingLength(const QString& s) {
-    QString out = s;
-    for (QChar& ch : out) {
-        ch = ch.toUpper();
-    }
-    return out;
 }
 
 } // namespace

@@ -11,6 +11,7 @@ void TodaysFlightsWindow::build(Form& f) {
     list.setGeometry(105, 105, 8655, 1770);
     list.setMultiLine(true);
     list.setScrollBars(true);
+    list.setFixedBoldFont(true);
     list.setForeColor(0xC00000);
     list.setBackColor(0xC0FFFF);
     auto& title = f.add<Label>(QStringLiteral("Label1"));

@@ -66,6 +66,10 @@ class Control {
     Colour foreColor() const { return foreColor_; }
     Colour backColor() const { return backColor_; }
     const QString& toolTip() const { return toolTip_; }
+    // Lies above every other control of its window: a panel laid over the others.
+    // Set when the window is built.
+    bool inFront() const { return inFront_; }
+    void setInFront(bool v) { inFront_ = v; }
 
     void setLeft(int v);
     void setTop(int v);
@@ -128,6 +132,7 @@ class Control {
     Colour foreColor_ = kDefaultColour;
     Colour backColor_ = kDefaultColour;
     QString toolTip_;
+    bool inFront_ = false;
 };
 
 class TextBox : public Control {
@@ -143,6 +148,9 @@ class TextBox : public Control {
     void setMultiLine(bool v) { multiLine_ = v; }
     bool scrollBars() const { return scrollBars_; }
     void setScrollBars(bool v) { scrollBars_ = v; }
+    // A fixed-width bold face, for columns that must line up; set when the window is built.
+    bool fixedBoldFont() const { return fixedBoldFont_; }
+    void setFixedBoldFont(bool v) { fixedBoldFont_ = v; }
 
     // The user's edits: the text changes, the caret goes where the user left it,
     // then the change slot runs.
@@ -166,6 +174,7 @@ class TextBox : public Control {
     int selStart_ = 0;
     bool multiLine_ = false;
     bool scrollBars_ = false;
+    bool fixedBoldFont_ = false;
 };
 
 class Label : public Control {

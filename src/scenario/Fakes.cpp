@@ -72,6 +72,10 @@ void Launcher::start(const QString& program, const QStringList& arguments) {
     last_ = all.join(QLatin1Char(' '));
 }
 
+void Launcher::openTextFile(const QString& path) {
+    start(QStringLiteral("notepad"), {path});
+}
+
 ManualClock::ManualClock() : start_(QDate(2000, 1, 1), QTime(0, 0, 0)) {}
 
 void ManualClock::set(const QDateTime& dt) {

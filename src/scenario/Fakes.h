@@ -90,6 +90,8 @@ class Beeper : public vellaro::Beeper {
 class Launcher : public ProgramLauncher {
   public:
     void start(const QString& program, const QStringList& arguments) override;
+    // Recorded in the classic form, the editor's name and the path.
+    void openTextFile(const QString& path) override;
     const QString& last() const { return last_; }
 
   private:

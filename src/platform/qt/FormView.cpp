@@ -113,6 +113,11 @@ void FormView::buildControls() {
         QWidget* parent = containerOf(*c);
         views_[c] = make(*c, parent != nullptr ? parent : this);
     }
+    for (const auto& c : form_.controls()) {
+        if (ControlView* v = viewOf(*c); v != nullptr && c->inFront()) {
+            v->widget()->raise();
+        }
+    }
 }
 
 ControlView* FormView::viewOf(const Control& c) const {

@@ -51,6 +51,11 @@ void QtLauncher::start(const QString& program, const QStringList& arguments) {
     }
 }
 
+void QtLauncher::openTextFile(const QString& path) {
+    // The desktop's own handler for the file, as a local URL: no shell, no quoting.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
 QSize QtScreen::size() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->size() : QSize(1024, 768);

@@ -39,6 +39,7 @@ class QtBeeper : public Beeper {
 class QtLauncher : public ProgramLauncher {
   public:
     void start(const QString& program, const QStringList& arguments) override;
+    void openTextFile(const QString& path) override;
 };
 
 class QtScreen : public ScreenInfo {

@@ -13,6 +13,19 @@ int boxFontPixels(int heightPx) {
     return heightPx >= 26 ? std::clamp(heightPx / 2, 11, 20) : 11;
 }
 
+QFont fixedBoldFont() {
+    QFont f;
+    f.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                   QStringLiteral("Cousine"), QStringLiteral("Nimbus Mono PS"),
+                   QStringLiteral("DejaVu Sans Mono")});
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    f.setBold(true);
+    // 80 columns of a log line fit across the box of today's flights.
+    f.setPixelSize(11);
+    return f;
+}
+
 bool routeTypedKey(TextBox& box, QKeyEvent& e, bool hasSelection, int selStart, int selEnd) {
     const int ch = characterCode(e);
     const Qt::KeyboardModifiers mods = e.modifiers();
@@ -157,6 +170,9 @@ BoxMemo::BoxMemo(TextBox& box, QWidget* parent)
     // The box's scroll bars are fixed when its window is built.
     setVerticalScrollBarPolicy(box.scrollBars() ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     document()->setDocumentMargin(2);
+    if (box.fixedBoldFont()) {
+        setFont(fixedBoldFont());
+    }
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!syncing_) {
             userEdited();

@@ -58,6 +58,9 @@ class BoxMemo : public QPlainTextEdit, public ControlView {
 // (moving the caret, shortcuts such as copy and paste, Delete).
 bool routeTypedKey(TextBox& box, QKeyEvent& e, bool hasSelection, int selStart, int selEnd);
 
+// The fixed-width bold face of boxes whose columns must line up.
+QFont fixedBoldFont();
+
 // Text size for a box of this height: big boxes show big figures.
 int boxFontPixels(int heightPx);
 
