@@ -29,7 +29,7 @@ int runDesktop(int argc, char** argv) {
 
     const DataFolderChoice data =
         chooseDataFolder(QCoreApplication::arguments(), qEnvironmentVariable("VELLARO_DATA"),
-                         QCoreApplication::applicationDirPath());
+                         QCoreApplication::applicationDirPath(), userDataFolder());
     if (!data.error.isEmpty()) {
         std::fprintf(stderr, "vellaro: %s\n", qPrintable(data.error));
         return 2;
