@@ -8,7 +8,7 @@ packages=(
   libx11-dev libxtst-dev
   libgtest-dev
   xvfb xauth x11-utils xdotool
-  fonts-dejavu-core
+  fonts-liberation2
 )
 
 missing=()

@@ -23,6 +23,7 @@ int runDesktop(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellaro"));
+    QApplication::setFont(FrontEnd::classicFont());
     // Closing the main window ends the program through the console's shut-down,
     // not through Qt noticing that no window is left.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -29,8 +29,10 @@ class FrontEnd : public QObject {
     FormView& view(const Form& form) const;
     ControlView* viewOf(const Control& control) const;
 
-    // The classic 8 point sans serif the layout was made for.
+    // Liberation Sans at 11 pixels, in place of the 8 point interface font of the layout.
     QFont consoleFont() const { return font_; }
+    // The same for the whole program, message boxes included.
+    static QFont classicFont();
 
     // While the forms' changes are being shown, Qt's own focus moves wait.
     class SyncScope {
