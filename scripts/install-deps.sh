@@ -8,6 +8,7 @@ packages=(
   libx11-dev libxtst-dev
   libgtest-dev
   xvfb xauth x11-utils xdotool
+  desktop-file-utils appstream
   fonts-liberation2
 )
 

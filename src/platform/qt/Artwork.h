@@ -10,7 +10,8 @@ namespace vellaro::qt {
 // "sideast", "edbb"; anything else gets a blank sheet with its name).
 QImage builtinChart(const QString& name, QSize size);
 
-// The main window's decorative background: 800 x 400 pixels of quiet grey grain.
+// The main window's decorative background: 800 x 400 pixels of quiet grey grain
+// (8-bit grey).
 QImage backgroundTexture();
 
 } // namespace vellaro::qt

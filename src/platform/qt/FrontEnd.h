@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Prop.h"
+
 #include <QFont>
 #include <QObject>
 
@@ -52,12 +54,15 @@ class FrontEnd : public QObject {
     void windowClosed(FormView& view);
 
   private:
+    // Built on first use: windows that are never shown cost nothing at start-up.
+    FormView& build(std::size_t i) const;
+    void formChanged(std::size_t i, Control* c, Prop p);
     void focusChanged(QWidget* now);
     void adoptFocus(QWidget* now);
 
     Console& console_;
     QFont font_;
-    std::array<std::unique_ptr<FormView>, 5> views_;
+    mutable std::array<std::unique_ptr<FormView>, 5> views_;
     int syncDepth_ = 0;
     bool showingFocus_ = false;
 };
