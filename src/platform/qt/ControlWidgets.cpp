@@ -188,16 +188,19 @@ void ButtonView::paintEvent(QPaintEvent*) {
     const QString caption = o.text;
     o.text.clear();
     p.drawControl(QStyle::CE_PushButton, o);
-    // A whole-pixel baseline: half a pixel off smears the small umlaut dots into a bar.
+    // On a whole-pixel baseline: centring by the font's fractional line height puts
+    // it half a pixel off, and that smears the small umlaut dots into a grey bar.
     const QRect room = captionRect();
-    const int lineHeight = fontMetrics().height();
-    QRect r(room.left(), room.top() + (room.height() - lineHeight) / 2, room.width(), lineHeight);
+    const QFontMetrics m = fontMetrics();
+    QPoint at(room.left() + (room.width() - m.horizontalAdvance(caption)) / 2,
+              room.top() + (room.height() - m.height()) / 2 + m.ascent());
     if (isDown()) {
-        r.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &o, this),
-                    style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &o, this));
+        at += QPoint(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &o, this),
+                     style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &o, this));
     }
-    p.drawItemText(r, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(), caption,
-                   QPalette::ButtonText);
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    p.drawText(at, caption);
 }
 
 void ButtonView::keyPressEvent(QKeyEvent* e) {
