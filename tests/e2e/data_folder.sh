@@ -1,7 +1,7 @@
 #!/bin/bash
-# Where the data lives without --data: the per-user folder, made on the first
-# start, while the build folder the program was started from stays untouched; a
-# program folder holding squawk.txt keeps its files beside it (a portable copy).
+# Where the data lives without --data: the per-user folder, while the build folder
+# the program was started from stays untouched; a program folder holding
+# squawk.txt keeps its files beside it (a portable copy).
 set -u
 
 bin=${1:?usage: data_folder.sh path/to/vellaro}
@@ -39,14 +39,16 @@ build_snapshot() {
     find "$build" -maxdepth 1 -type f ! -name '*.tmp' -printf '%f %s %T@\n' | sort
 }
 
-# Per user: the folder does not exist yet and is made with the data files in it.
+# Per user: the data files are made there. Only services.txt is put in first, so
+# that the start-up retrieval goes to the closed local port, not out.
+mkdir -p "$user"
+cp "$data/services.txt" "$user/"
 before=$(build_snapshot)
 run_once per-user "$bin"
-[ -d "$user" ] || fail "the per-user folder $user was not made"
 [ -f "$user/squawk.txt" ] || { ls -la "$user" >&2; fail "no squawk.txt in $user"; }
 [ -e "$user/vellaro.lock" ] && fail "vellaro.lock was left behind in $user"
 [ "$(build_snapshot)" = "$before" ] || { diff <(echo "$before") <(build_snapshot) >&2; fail "the run wrote into the build folder"; }
-echo "per-user folder used and made: $user"
+echo "per-user folder used: $user"
 
 # Portable: a copy of the program beside its own squawk.txt keeps using that.
 rm -rf "$user"
