@@ -8,8 +8,9 @@ packages=(
   libx11-dev libxtst-dev
   libgtest-dev
   xvfb xauth x11-utils xdotool
-  fonts-dejavu-core
   libssl3 ca-certificates openssl
+  desktop-file-utils appstream
+  fonts-liberation2
 )
 
 missing=()

@@ -14,4 +14,16 @@ Start it on your desktop, or under a virtual X server with:
 MSG
   exit 1
 fi
-exec build/release/vellaro
+# Earlier versions kept the data files in the build folder; the console now keeps
+# them in the user's data folder and never in a build folder.
+if [ -f build/release/squawk.txt ] && [ -z "${VELLARO_DATA:-}" ] &&
+    [ ! -e "${XDG_DATA_HOME:-$HOME/.local/share}/Vellaro/squawk.txt" ]; then
+    cat >&2 <<'MSG'
+Note: build/release holds data files of an earlier start; the console no longer
+uses them. To keep them, quit and move them:
+    mkdir -p ~/.local/share/Vellaro
+    find build/release -maxdepth 1 \( -name '*.txt' -o -name '*.bmp' \) ! -name CMakeCache.txt \
+        -exec mv -t ~/.local/share/Vellaro/ {} +
+MSG
+fi
+exec build/release/vellaro "$@"

@@ -10,7 +10,8 @@ namespace vellaro::qt {
 // sheet for any other name).
 QImage builtinChart(const QString& name, QSize size);
 
-// The main window's decorative background: 800 x 400 pixels of quiet grey grain.
+// The main window's decorative background: 800 x 400 pixels of quiet grey grain
+// (8-bit grey).
 QImage backgroundTexture();
 
 } // namespace vellaro::qt

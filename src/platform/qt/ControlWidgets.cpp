@@ -1,5 +1,6 @@
 #include "platform/qt/ControlWidgets.h"
 
+#include "platform/Form.h"
 #include "platform/qt/Artwork.h"
 
 #include <QApplication>
@@ -7,6 +8,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace vellaro::qt {
 
@@ -30,6 +33,30 @@ bool routeKey(Control& c, QKeyEvent& e) {
     return true;
 }
 
+// Headers made of words padded with blanks, as drawn for the classic interface
+// font: the width of one blank, in pixels at the console font, that puts each word
+// over the column it names (the weather header was drawn larger).
+struct PaddedHeader {
+    const char* form;
+    const char* label;
+    double blank;
+};
+constexpr PaddedHeader kPaddedHeaders[] = {
+    {"Form1", "Label6", 4.45},  // strip rows
+    {"Form1", "Label14", 6.15}, // weather boxes
+    {"Form1", "Label15", 6.15}, // its engraved copy
+    {"Form4", "Label1", 4.9},   // Ground-Info rows
+};
+
+double paddedHeaderBlank(const Control& c) {
+    for (const PaddedHeader& h : kPaddedHeaders) {
+        if (c.name() == QLatin1String(h.label) && c.form().name() == QLatin1String(h.form)) {
+            return h.blank;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 // ---- LabelView
@@ -42,6 +69,48 @@ LabelView::LabelView(Label& label, QWidget* parent)
     setMargin(0);
     setIndent(0);
     setFocusPolicy(Qt::NoFocus);
+    blank_ = paddedHeaderBlank(label);
+}
+
+std::vector<LabelView::Word> LabelView::headerWords() const {
+    std::vector<Word> words;
+    if (blank_ <= 0) {
+        return words;
+    }
+    const QFontMetricsF m(font());
+    const QString t = text();
+    double x = 0;
+    for (qsizetype i = 0; i < t.size();) {
+        if (t.at(i) == QLatin1Char(' ')) {
+            x += blank_;
+            ++i;
+            continue;
+        }
+        qsizetype end = t.indexOf(QLatin1Char(' '), i);
+        if (end < 0) {
+            end = t.size();
+        }
+        const QString word = t.mid(i, end - i);
+        const double width = m.horizontalAdvance(word);
+        words.push_back({word, x, x + width});
+        x += width;
+        i = end;
+    }
+    return words;
+}
+
+void LabelView::paintEvent(QPaintEvent* e) {
+    if (blank_ <= 0) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QPainter p(this);
+    p.setFont(font());
+    p.setPen(palette().color(foregroundRole()));
+    const double baseline = QFontMetricsF(font()).ascent();
+    for (const Word& w : headerWords()) {
+        p.drawText(QPointF(w.left, baseline), w.text);
+    }
 }
 
 void LabelView::syncOwn(Prop p) {
@@ -98,6 +167,40 @@ void ButtonView::syncOwn(Prop p) {
     default:
         break;
     }
+}
+
+QRect ButtonView::captionRect() const {
+    QStyleOptionButton o;
+    initStyleOption(&o);
+    QRect r = style()->subElementRect(QStyle::SE_PushButtonContents, &o, this);
+    if (r.height() < fontMetrics().height()) {
+        // Clipped to the style's room, umlaut dots and descenders would go.
+        r.setTop(0);
+        r.setBottom(height() - 1);
+    }
+    return r;
+}
+
+void ButtonView::paintEvent(QPaintEvent*) {
+    QStylePainter p(this);
+    QStyleOptionButton o;
+    initStyleOption(&o);
+    const QString caption = o.text;
+    o.text.clear();
+    p.drawControl(QStyle::CE_PushButton, o);
+    // On a whole-pixel baseline: centring by the font's fractional line height puts
+    // it half a pixel off, and that smears the small umlaut dots into a grey bar.
+    const QRect room = captionRect();
+    const QFontMetrics m = fontMetrics();
+    QPoint at(room.left() + (room.width() - m.horizontalAdvance(caption)) / 2,
+              room.top() + (room.height() - m.height()) / 2 + m.ascent());
+    if (isDown()) {
+        at += QPoint(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &o, this),
+                     style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &o, this));
+    }
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    p.drawText(at, caption);
 }
 
 void ButtonView::keyPressEvent(QKeyEvent* e) {

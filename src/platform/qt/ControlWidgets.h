@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "platform/qt/ControlView.h"
 
 #include <QCheckBox>
@@ -17,14 +19,26 @@ class LabelView : public QLabel, public ControlView {
     LabelView(Label& label, QWidget* parent);
     QWidget* widget() override { return this; }
 
+    // A header of blank-padded words is drawn word by word, each blank as wide as
+    // the header's columns need: where each word stands, in the label's pixels.
+    // Empty for any other label.
+    struct Word {
+        QString text;
+        double left;
+        double right;
+    };
+    std::vector<Word> headerWords() const;
+
   protected:
     void syncOwn(Prop p) override;
+    void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 
   private:
     ClickRouter clicks_;
+    double blank_ = 0;
 };
 
 // A button: mouse clicks, and Enter or Space while it has the focus, click it.
@@ -33,8 +47,13 @@ class ButtonView : public QPushButton, public ControlView {
     ButtonView(Button& button, QWidget* parent);
     QWidget* widget() override { return this; }
 
+    // Where the caption is drawn: the style's room for it, made as high as the
+    // button where the layout's low buttons leave the style too little.
+    QRect captionRect() const;
+
   protected:
     void syncOwn(Prop p) override;
+    void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;

@@ -1,11 +1,30 @@
 #include "platform/qt/DataFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace vellaro::qt {
 
+namespace {
+
+// A copy unpacked with its data files keeps them beside it. A build folder never
+// counts: deleting it, as every developer does, would take the flight log along.
+bool portable(const QString& programFolder) {
+    const QDir dir(programFolder);
+    return !programFolder.isEmpty() &&
+           QFileInfo::exists(dir.filePath(QStringLiteral("squawk.txt"))) &&
+           !QFileInfo::exists(dir.filePath(QStringLiteral("CMakeCache.txt")));
+}
+
+} // namespace
+
+QString userDataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
 DataFolderChoice chooseDataFolder(const QStringList& arguments, const QString& environment,
-                                  const QString& programFolder) {
+                                  const QString& programFolder, const QString& userFolder) {
     QString folder;
     bool given = false;
     // The first entry is the program itself; a later --data wins over an earlier one.
@@ -23,7 +42,12 @@ DataFolderChoice chooseDataFolder(const QStringList& arguments, const QString& e
         return {{}, QStringLiteral("--data needs a folder: vellaro --data DIR")};
     }
     if (!given) {
-        folder = environment.isEmpty() ? programFolder : environment;
+        folder = !environment.isEmpty()    ? environment
+                 : portable(programFolder) ? programFolder
+                                           : userFolder;
+    }
+    if (folder.isEmpty()) {
+        return {{}, QStringLiteral("no data folder: name one with vellaro --data DIR")};
     }
     return {QDir::cleanPath(QDir(folder).absolutePath()), {}};
 }

@@ -7,14 +7,19 @@
 namespace vellaro::qt {
 
 // The folder the console keeps its files in: `--data DIR` (or `--data=DIR`), else
-// the environment's VELLARO_DATA, else the program's own folder. Made absolute.
+// the environment's VELLARO_DATA, else the program's own folder when it already
+// holds squawk.txt (a portable copy) and is not a build folder, else the user's
+// own data folder. Made absolute.
 struct DataFolderChoice {
     QString folder;
     // Set when the arguments name no usable folder (--data without one).
     QString error;
 };
 DataFolderChoice chooseDataFolder(const QStringList& arguments, const QString& environment,
-                                  const QString& programFolder);
+                                  const QString& programFolder, const QString& userFolder);
+
+// The per-user folder: ~/.local/share/Vellaro on Linux (needs the application name set).
+QString userDataFolder();
 
 // One console per data folder: holds vellaro.lock there for as long as it lives.
 class DataFolderLock {

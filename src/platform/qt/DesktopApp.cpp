@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -23,13 +24,21 @@ int runDesktop(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellaro"));
+    QApplication::setFont(FrontEnd::classicFont());
+    // The installed menu entry's name: desktops match the windows to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.vellaro.Vellaro"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64}) {
+        icon.addFile(QStringLiteral(":/vellaro/icons/vellaro-%1.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
     // Closing the main window ends the program through the console's shut-down,
     // not through Qt noticing that no window is left.
     QApplication::setQuitOnLastWindowClosed(false);
 
     const DataFolderChoice data =
         chooseDataFolder(QCoreApplication::arguments(), qEnvironmentVariable("VELLARO_DATA"),
-                         QCoreApplication::applicationDirPath());
+                         QCoreApplication::applicationDirPath(), userDataFolder());
     if (!data.error.isEmpty()) {
         std::fprintf(stderr, "vellaro: %s\n", qPrintable(data.error));
         return 2;

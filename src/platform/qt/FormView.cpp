@@ -37,16 +37,13 @@ FormView::FormView(Form& form, FrontEnd& frontEnd)
     setObjectName(form.name());
     sinceApplied_.start();
     buildControls();
-    form_.observer = [this](Control* c, Prop p) { changed(c, p); };
     for (auto& [control, view] : views_) {
         view->sync(Prop::All);
     }
     syncWindow(Prop::All);
 }
 
-FormView::~FormView() {
-    form_.observer = nullptr;
-}
+FormView::~FormView() = default;
 
 void FormView::buildControls() {
     // As in the classic toolkit, labels, shapes and lines lie on the window itself,

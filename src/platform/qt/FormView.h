@@ -25,6 +25,8 @@ class FormView : public QWidget {
     ControlView* viewOf(const Control& c) const;
     // Drawn from the top left corner over the back colour.
     void setBackgroundPicture(const QImage& picture);
+    // The form changed (control, property; no control: the window's own).
+    void changed(Control* c, Prop p);
     // Width and height of the window frame around the client area, in pixels.
     QSize frameExtra() const { return frameExtra_; }
 
@@ -41,7 +43,6 @@ class FormView : public QWidget {
 
   private:
     void buildControls();
-    void changed(Control* c, Prop p);
     void syncWindow(Prop p);
     void applyGeometry();
     void applyVisibility();

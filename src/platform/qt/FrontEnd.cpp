@@ -11,28 +11,65 @@
 
 namespace vellaro::qt {
 
-FrontEnd::FrontEnd(Console& console) : console_(console) {
-    font_ = QApplication::font();
-    font_.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                       QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                       QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"),
-                       QStringLiteral("DejaVu Sans")});
-    font_.setPixelSize(11);
+QFont FrontEnd::classicFont() {
+    // One free family, installed with the program, whose widths at 11 pixels come
+    // close to the 8 point interface font the layout was drawn for. One family keeps
+    // font matching at start-up short.
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(11);
+    f.setStyleHint(QFont::SansSerif);
+    return f;
+}
+
+FrontEnd::FrontEnd(Console& console) : console_(console), font_(classicFont()) {
     const auto forms = console_.forms();
     for (std::size_t i = 0; i < forms.size(); ++i) {
-        views_[i] = std::make_unique<FormView>(*forms[i], *this);
+        forms[i]->observer = [this, i](Control* c, Prop p) { formChanged(i, c, p); };
     }
-    views_[0]->setBackgroundPicture(backgroundTexture());
+    build(0);
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { focusChanged(now); });
 }
 
-FrontEnd::~FrontEnd() = default;
+FrontEnd::~FrontEnd() {
+    for (Form* f : console_.forms()) {
+        f->observer = nullptr;
+    }
+}
+
+FormView& FrontEnd::build(std::size_t i) const {
+    if (!views_[i]) {
+        Form& form = *console_.forms()[i];
+        views_[i] = std::make_unique<FormView>(form, const_cast<FrontEnd&>(*this));
+        if (i == 0) {
+            views_[i]->setBackgroundPicture(backgroundTexture());
+        }
+        if (Control* c = form.focused()) {
+            if (ControlView* v = views_[i]->viewOf(*c)) {
+                const_cast<FrontEnd&>(*this).showFocus(*v);
+            }
+        }
+    }
+    return *views_[i];
+}
+
+void FrontEnd::formChanged(std::size_t i, Control* c, Prop p) {
+    if (views_[i]) {
+        views_[i]->changed(c, p);
+        return;
+    }
+    // A window is built when it is first shown, and then takes the form as it is.
+    const Form& f = *console_.forms()[i];
+    if (c == nullptr && f.loaded() && f.visible()) {
+        build(i);
+    }
+}
 
 FormView& FrontEnd::view(const Form& form) const {
-    for (const auto& v : views_) {
-        if (&v->form() == &form) {
-            return *v;
+    const auto forms = console_.forms();
+    for (std::size_t i = 0; i < forms.size(); ++i) {
+        if (forms[i] == &form) {
+            return build(i);
         }
     }
     return *views_[0];

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Prop.h"
+
 #include <QFont>
 #include <QObject>
 
@@ -29,8 +31,10 @@ class FrontEnd : public QObject {
     FormView& view(const Form& form) const;
     ControlView* viewOf(const Control& control) const;
 
-    // The classic 8 point sans serif the layout was made for.
+    // Liberation Sans at 11 pixels, in place of the 8 point interface font of the layout.
     QFont consoleFont() const { return font_; }
+    // The same for the whole program, message boxes included.
+    static QFont classicFont();
 
     // While the forms' changes are being shown, Qt's own focus moves wait.
     class SyncScope {
@@ -50,12 +54,15 @@ class FrontEnd : public QObject {
     void windowClosed(FormView& view);
 
   private:
+    // Built on first use: windows that are never shown cost nothing at start-up.
+    FormView& build(std::size_t i) const;
+    void formChanged(std::size_t i, Control* c, Prop p);
     void focusChanged(QWidget* now);
     void adoptFocus(QWidget* now);
 
     Console& console_;
     QFont font_;
-    std::array<std::unique_ptr<FormView>, 5> views_;
+    mutable std::array<std::unique_ptr<FormView>, 5> views_;
     int syncDepth_ = 0;
     bool showingFocus_ = false;
 };
