@@ -98,6 +98,7 @@ class Console {
     AtisLetter& atisLetter() { return atisLetter_; }
     AtisTexts& atisTexts() { return atisTexts_; }
     const ServiceAddresses& services() const { return services_; }
+    CallsignLookups& lookups() { return lookups_; }
     // The desktop program talks to today's services; scripts start on the classic ones.
     void setServiceTable(ServiceAddresses::Table table) { services_.setTable(table); }
 
