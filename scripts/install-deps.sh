@@ -9,6 +9,7 @@ packages=(
   libgtest-dev
   xvfb xauth x11-utils xdotool
   fonts-dejavu-core
+  libssl3 ca-certificates openssl
 )
 
 missing=()

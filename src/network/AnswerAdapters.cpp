@@ -113,6 +113,8 @@ QString noaaPageFromRawList(const QString& body, const QString& station) {
     if (station.isEmpty()) {
         return {};
     }
+    // Stations are typed in either case; the service answers in capitals.
+    const QString key = station.toUpper() + QLatin1Char(' ');
     for (QString line : splitLines(body)) {
         line = line.trimmed();
         for (const char* lead : {"METAR ", "SPECI "}) {
@@ -120,7 +122,7 @@ QString noaaPageFromRawList(const QString& body, const QString& station) {
                 line = line.mid(int(qstrlen(lead))).trimmed();
             }
         }
-        if (line.startsWith(station + QLatin1Char(' '))) {
+        if (line.startsWith(key)) {
             return line + kBreak;
         }
     }

@@ -87,7 +87,11 @@ void AutoAtis::autoAtis() {
         letter.setText(text::left(w.letterWord, 1));
         mini_.form.load();
         mini_.Text7.setText(letter.text());
-        w.atisStation = w_.Label8.caption();
+        // Before any report was decoded there is no station to take; the saved one
+        // stays, or a failed first retrieval would lose it for the next start.
+        if (!w_.Label8.caption().isEmpty()) {
+            w.atisStation = w_.Label8.caption();
+        }
         mini_.Label4.setCaption(w_.Label8.caption());
         beeper_.beep();
         if (w.firstRetrieval == 0 && w_.Text19.top() == kOverviewShownTop) {

@@ -12,9 +12,9 @@ need_tools Xvfb xdpyinfo xdotool
 start_xvfb
 
 # The letter index without its sign blank: only the first console's shut-down
-# writes it back with one.
+# writes it back with one. The start-up retrieval fails on the closed port, which
+# may or may not have counted as a new observation by the time the console ends.
 printf '4651\r\n4712\r\nEDDB\r\n5\r\n' >"$data/squawk.txt"
-printf '4651\r\n4712\r\nEDDB\r\n 5\r\n' >"$work/squawk.txt"
 # Present, so the start-up retrieval shows no creation notice.
 printf 'EDDT 08L 08R\r\nEDDT 26R 26L\r\n' >"$data/rwy.txt"
 
@@ -62,7 +62,12 @@ kill -0 "$first" 2>/dev/null || fail "the first console ended"
 kill -TERM "$first"
 wait_exit "$first" || fail "the first console did not end within 10 s of SIGTERM"
 [ "$exit_status" -eq 0 ] || { cat "$work/first.err" >&2; fail "the first console ended with status $exit_status"; }
-cmp -s "$data/squawk.txt" "$work/squawk.txt" || { od -c "$data/squawk.txt" >&2; fail "squawk.txt is not as the first console left it"; }
+squawk_saved() {
+    local f=$data/squawk.txt
+    head -n 2 "$f" | cmp -s - <(printf '4651\r\n4712\r\n') && [ "$(wc -l <"$f")" -eq 4 ] &&
+        tail -n 1 "$f" | grep -qE $'^ [0-9]+\r$'
+}
+squawk_saved || { od -c "$data/squawk.txt" >&2; fail "squawk.txt is not as the first console left it"; }
 [ -e "$data/vellaro.lock" ] && fail "vellaro.lock was left behind"
 
 # A run killed outright leaves its lock; the next start takes it over.

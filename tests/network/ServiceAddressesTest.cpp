@@ -103,3 +103,45 @@ TEST_F(ServiceAddressesTest, FileIsReadOnEveryUseAndNeverCreated) {
     EXPECT_EQ(url(S::IvaoMetar, QStringLiteral("EDDT")), QStringLiteral("http://local.test/EDDT"));
     EXPECT_TRUE(s.messages.shown().isEmpty());
 }
+
+TEST_F(ServiceAddressesTest, LiveTableReachesTodaysServicesWithTheirAnswerForms) {
+    using F = ServiceAddresses::AnswerForm;
+    const auto live = [](S sv) {
+        return ServiceAddresses::builtin(ServiceAddresses::Table::Live, sv);
+    };
+    EXPECT_EQ(live(S::IvaoMetar).urlTemplate,
+              QStringLiteral("https://wx.ivao.aero/metar.php?id={icao}"));
+    EXPECT_EQ(live(S::NoaaMetar).urlTemplate,
+              QStringLiteral("https://aviationweather.gov/api/data/metar?ids={icao}&format=raw"));
+    EXPECT_EQ(live(S::NoaaMetar).form, F::RawMetars);
+    EXPECT_EQ(live(S::IvaoNetworkMetar).urlTemplate, live(S::IvaoMetar).urlTemplate);
+    EXPECT_EQ(live(S::Whazzup).urlTemplate,
+              QStringLiteral("https://api.ivao.aero/v2/tracker/whazzup"));
+    EXPECT_EQ(live(S::Whazzup).form, F::JsonFeed);
+    EXPECT_EQ(live(S::PublicAddress).urlTemplate, QStringLiteral("https://api.ipify.org"));
+    EXPECT_EQ(live(S::Update).urlTemplate, ServiceAddresses::builtinTemplate(S::Update));
+    // The classic table reads every answer as it comes.
+    for (S sv : {S::IvaoMetar, S::NoaaMetar, S::Whazzup, S::PublicAddress}) {
+        EXPECT_EQ(ServiceAddresses::builtin(ServiceAddresses::Table::Classic, sv).form, F::Text);
+    }
+}
+
+TEST_F(ServiceAddressesTest, ServicesFileMayNameTheFormOfAMirror) {
+    using F = ServiceAddresses::AnswerForm;
+    writeServices("whazzup=http://mirror.test/feed.json json\r\n"
+                  "noaa-metar=http://mirror.test/raw?ids={icao} RAW\r\n"
+                  "ivao-metar=http://mirror.test/m?id={icao} yaml\r\n");
+    EXPECT_EQ(c.services().address(S::Whazzup).form, F::JsonFeed);
+    EXPECT_EQ(c.services().address(S::NoaaMetar).form, F::RawMetars);
+    // An unknown form keeps the built-in one, the address is still taken.
+    EXPECT_EQ(c.services().address(S::IvaoMetar).form, F::Text);
+    EXPECT_EQ(url(S::IvaoMetar, QStringLiteral("EDDT")),
+              QStringLiteral("http://mirror.test/m?id=EDDT"));
+
+    // On the live table a plain address keeps the live form.
+    c.setServiceTable(ServiceAddresses::Table::Live);
+    writeServices("whazzup=http://mirror.test/feed.json\r\n");
+    EXPECT_EQ(c.services().address(S::Whazzup).form, F::JsonFeed);
+    writeServices("whazzup=http://mirror.test/whazzup.txt text\r\n");
+    EXPECT_EQ(c.services().address(S::Whazzup).form, F::Text);
+}

@@ -15,7 +15,8 @@ namespace vellaro::qt {
 // No proxy, at most a few redirects, and a body larger than the cap counts as a failure.
 class QtHttpService : public HttpService {
   public:
-    static constexpr qint64 kDefaultMaxBody = qint64(8) << 20;
+    // Room for the status feed of a busy evening (about 8 MB for 10 000 clients).
+    static constexpr qint64 kDefaultMaxBody = qint64(32) << 20;
     static constexpr int kMaxRedirects = 5;
 
     explicit QtHttpService(int timeoutMs = 10000, qint64 maxBodyBytes = kDefaultMaxBody);
