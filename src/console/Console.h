@@ -25,12 +25,14 @@
 #include "platform/Form.h"
 #include "platform/Platform.h"
 #include "strips/CallsignBox.h"
+#include "strips/CallsignCommands.h"
 #include "strips/CallsignLookups.h"
 #include "strips/ChartWindow.h"
 #include "strips/Clearance.h"
 #include "strips/SidCharts.h"
 #include "strips/Squawk.h"
 #include "strips/StripRows.h"
+#include "strips/Telephony.h"
 #include "weather/AtisLetter.h"
 #include "weather/AtisTexts.h"
 #include "weather/AutoAtis.h"
@@ -98,7 +100,6 @@ class Console {
     AtisLetter& atisLetter() { return atisLetter_; }
     AtisTexts& atisTexts() { return atisTexts_; }
     const ServiceAddresses& services() const { return services_; }
-    CallsignLookups& lookups() { return lookups_; }
     // The desktop program talks to today's services; scripts start on the classic ones.
     void setServiceTable(ServiceAddresses::Table table) { services_.setTable(table); }
 
@@ -140,6 +141,10 @@ class Console {
     Runways runways_;
     AtisTexts atisTexts_;
     AtisLetter atisLetter_;
+    Telephony telephony_;
+    // CallsignBox above holds it for the boxes' change events, which run only once
+    // the console is built.
+    CallsignCommands callsignCommands_;
     Overview overview_;
     AutoAtis autoAtis_;
     MiniInfo miniInfo_;

@@ -4,19 +4,27 @@
 #include "core/MainWindow.h"
 #include "core/Text.h"
 #include "network/FlightPlan.h"
+#include "strips/CallsignCommands.h"
 #include "strips/Clearance.h"
 #include "strips/StripRows.h"
 
 namespace vellaro {
 
 CallsignBox::CallsignBox(MainWindow& w, StripRows& rows, Clearance& clearance,
-                         FlightPlan& flightPlan, const Download& download)
-    : w_(w), rows_(rows), clearance_(clearance), flightPlan_(flightPlan), download_(download) {
+                         CallsignCommands& commands, FlightPlan& flightPlan,
+                         const Download& download)
+    : w_(w), rows_(rows), clearance_(clearance), commands_(commands), flightPlan_(flightPlan),
+      download_(download) {
     for (int n = 0; n < kStripRows; ++n) {
+        w.Text7[n].onChange = [this, n] { Text7_Change(n); };
         w.Text7[n].onGotFocus = [this, n] { Text7_GotFocus(n); };
         w.Text7[n].onDblClick = [this, n] { Text7_DblClick(n); };
         w.Text7[n].onLostFocus = [this, n] { Text7_LostFocus(n); };
     }
+}
+
+void CallsignBox::Text7_Change(int n) {
+    commands_.aircraft(n);
 }
 
 void CallsignBox::Text7_GotFocus(int n) {

@@ -2,6 +2,7 @@
 
 namespace vellaro {
 
+class CallsignCommands;
 class Clearance;
 class Download;
 class FlightPlan;
@@ -12,9 +13,11 @@ class StripRows;
 // has its one handler here, which calls them in the order the console needs.
 class CallsignBox {
   public:
-    CallsignBox(MainWindow& window, StripRows& rows, Clearance& clearance, FlightPlan& flightPlan,
-                const Download& download);
+    CallsignBox(MainWindow& window, StripRows& rows, Clearance& clearance,
+                CallsignCommands& commands, FlightPlan& flightPlan, const Download& download);
 
+    // Typed or written by the program alike: the box is read as a command line.
+    void Text7_Change(int n);
     void Text7_GotFocus(int n);
     void Text7_DblClick(int n);
     // With automatic destination ticked, the flight's filed destination and route.
@@ -24,6 +27,7 @@ class CallsignBox {
     MainWindow& w_;
     StripRows& rows_;
     Clearance& clearance_;
+    CallsignCommands& commands_;
     FlightPlan& flightPlan_;
     const Download& download_;
 };

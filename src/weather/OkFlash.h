@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace vellaro {
 
 class MainWindow;
@@ -11,6 +13,9 @@ class OkFlash {
     explicit OkFlash(MainWindow& window);
 
     void flashOk();
+    // A handled callsign-box command: the voice channel label takes the current server
+    // first, and a further command within the second starts the second anew.
+    void confirmCommand(const QString& voiceServer);
     void Timer6_Timer();
 
   private:
