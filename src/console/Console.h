@@ -29,6 +29,8 @@
 #include "strips/CallsignLookups.h"
 #include "strips/ChartWindow.h"
 #include "strips/Clearance.h"
+#include "strips/Destination.h"
+#include "strips/RouteBox.h"
 #include "strips/SidCharts.h"
 #include "strips/Squawk.h"
 #include "strips/StripRows.h"
@@ -136,6 +138,8 @@ class Console {
     CallsignBox callsignBox_;
     Squawk squawk_;
     SidCharts sidCharts_;
+    Destination destination_;
+    RouteBox routeBox_;
     CallsignLookups lookups_;
     MetarDecoder metarDecoder_;
     Runways runways_;

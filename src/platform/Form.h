@@ -68,6 +68,10 @@ class Form {
     void setEnabled(bool v);
     bool topMost() const { return topMost_; }
     void setTopMost(bool v);
+    // A window that is only looked at (the charts) does not take the keyboard from
+    // the window the user is typing in when it is shown.
+    bool activatesWhenShown() const { return activatesWhenShown_; }
+    void setActivatesWhenShown(bool v) { activatesWhenShown_ = v; }
     // WindowState: 0 normal, 1 minimized (the user minimized it; "GND" restores it).
     int windowState() const { return windowState_; }
     void setWindowState(int v);
@@ -134,6 +138,7 @@ class Form {
     int height_ = 0;
     bool visible_ = false;
     bool enabled_ = true;
+    bool activatesWhenShown_ = true;
     bool topMost_ = false;
     int windowState_ = 0;
     bool loaded_ = false;

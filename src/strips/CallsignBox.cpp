@@ -5,20 +5,22 @@
 #include "core/Text.h"
 #include "network/FlightPlan.h"
 #include "strips/CallsignCommands.h"
+#include "strips/ChartWindow.h"
 #include "strips/Clearance.h"
 #include "strips/StripRows.h"
 
 namespace vellaro {
 
-CallsignBox::CallsignBox(MainWindow& w, StripRows& rows, Clearance& clearance,
+CallsignBox::CallsignBox(MainWindow& w, ChartWindow& charts, StripRows& rows, Clearance& clearance,
                          CallsignCommands& commands, FlightPlan& flightPlan,
                          const Download& download)
-    : w_(w), rows_(rows), clearance_(clearance), commands_(commands), flightPlan_(flightPlan),
-      download_(download) {
+    : w_(w), charts_(charts), rows_(rows), clearance_(clearance), commands_(commands),
+      flightPlan_(flightPlan), download_(download) {
     for (int n = 0; n < kStripRows; ++n) {
         w.Text7[n].onChange = [this, n] { Text7_Change(n); };
         w.Text7[n].onGotFocus = [this, n] { Text7_GotFocus(n); };
         w.Text7[n].onDblClick = [this, n] { Text7_DblClick(n); };
+        w.Text7[n].onClick = [this, n] { Text7_Click(n); };
         w.Text7[n].onLostFocus = [this, n] { Text7_LostFocus(n); };
     }
 }
@@ -34,6 +36,10 @@ void CallsignBox::Text7_GotFocus(int n) {
 
 void CallsignBox::Text7_DblClick(int n) {
     rows_.Text7_DblClick(n);
+}
+
+void CallsignBox::Text7_Click(int n) {
+    charts_.form.setVisible(false);
 }
 
 void CallsignBox::Text7_LostFocus(int n) {

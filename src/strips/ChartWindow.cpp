@@ -8,6 +8,8 @@ void ChartWindow::build(Form& f) {
     f.setCaption(QStringLiteral("SID"));
     f.setWidth(8415);
     f.setHeight(5685);
+    // Shown while the controller types a route; the keys stay in the main window.
+    f.setActivatesWhenShown(false);
     const QString tip = QStringLiteral("Es können eigene Bilder gemalt werden, und müssen unter "
                                        "dem Namen sideast.bmp & sidwest.bmp vorhanden sein!");
     struct Chart {

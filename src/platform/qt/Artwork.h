@@ -6,8 +6,8 @@
 namespace vellaro::qt {
 
 // The chart a picture box shows while no picture file of the controller's own was
-// loaded: a plain placeholder of the natural size, drawn here ("sidwest",
-// "sideast", "edbb"; anything else gets a blank sheet with its name).
+// loaded: the built-in "sidwest", "sideast" or "edbb" at the given size (a blank
+// sheet for any other name).
 QImage builtinChart(const QString& name, QSize size);
 
 // The main window's decorative background: 800 x 400 pixels of quiet grey grain.

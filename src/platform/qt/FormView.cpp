@@ -228,9 +228,12 @@ void FormView::applyVisibility() {
         showMinimized();
         return;
     }
+    setAttribute(Qt::WA_ShowWithoutActivating, !form_.activatesWhenShown());
     show();
     raise();
-    activateWindow();
+    if (form_.activatesWhenShown()) {
+        activateWindow();
+    }
 }
 
 void FormView::applyTopMost() {
