@@ -15,7 +15,11 @@
 #include "flightlog/FlightLog.h"
 #include "flightlog/TodaysFlights.h"
 #include "flightlog/TodaysFlightsWindow.h"
+#include "network/FlightPlan.h"
+#include "network/OnlineControllers.h"
 #include "network/ServiceAddresses.h"
+#include "network/UpdateCheck.h"
+#include "network/Whazzup.h"
 #include "panels/FlightLevels.h"
 #include "panels/FrequencyLists.h"
 #include "panels/GroundInfo.h"
@@ -125,6 +129,10 @@ class Console {
     StateFields fields_;
     Download download_;
     ServiceAddresses services_;
+    Whazzup whazzup_;
+    OnlineControllers onlineControllers_;
+    FlightPlan flightPlan_;
+    UpdateCheck updateCheck_;
 
     OkFlash okFlash_;
     DisplayModes displayModes_;

@@ -127,6 +127,19 @@ ServiceAddresses::Address ServiceAddresses::address(Service service) const {
     return chosen;
 }
 
+QString ServiceAddresses::proControllerMacroFile(const QString& platformPath) const {
+    QString chosen = platformPath;
+    const auto r = files_.readLines(QStringLiteral("services.txt"));
+    for (const QString& line : r.lines) {
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq > 0 && line.left(eq).trimmed() == QLatin1String("pc-macros") &&
+            !line.mid(eq + 1).trimmed().isEmpty()) {
+            chosen = line.mid(eq + 1).trimmed(); // the last line wins
+        }
+    }
+    return chosen;
+}
+
 QString ServiceAddresses::fill(const QString& addressTemplate, const QString& value) {
     QString out = addressTemplate;
     return out.replace(kPlaceholder, QString::fromLatin1(QUrl::toPercentEncoding(value)));

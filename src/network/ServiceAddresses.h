@@ -65,6 +65,10 @@ class ServiceAddresses {
     // (each cut skipped when its mark is not there).
     static QString cutNoaaReport(const QString& page, const QString& key);
 
+    // The ATC client's text-macro file: a line "pc-macros=PATH" in services.txt, else
+    // where the platform keeps it.
+    QString proControllerMacroFile(const QString& platformPath) const;
+
   private:
     const DataFiles& files_;
     Table table_;

@@ -240,13 +240,24 @@ void Form::setFocus(Control& c) {
     static quint64 serial = 0;
     focusSerial_ = ++serial;
     notify(&c, Prop::Focus);
-    if (old != nullptr) {
+    // A move made inside a lost-focus handler settles as the classic toolkit settled it:
+    // the control that was about to get the focus never had it, so it loses nothing,
+    // and a control whose lost-focus is running does not lose the focus a second time.
+    Control* const arriving = arriving_;
+    arriving_ = &c;
+    if (old != nullptr && old != arriving && old != losing_) {
+        Control* const outer = losing_;
+        losing_ = old;
         old->onLostFocus();
+        losing_ = outer;
     }
     // A lost-focus handler that moved the focus elsewhere has the last word.
-    if (focused_ == &c) {
+    if (focused_ == &c && arriving_ == &c) {
+        arriving_ = arriving;
         c.onGotFocus();
+        return;
     }
+    arriving_ = arriving;
 }
 
 void Form::setTabOrder(std::vector<Control*> order) {

@@ -125,6 +125,10 @@ class Form {
     TimerService& timers_;
     std::vector<std::unique_ptr<Control>> controls_;
     Control* focused_ = nullptr;
+    // The control a focus move under way is taking the focus to, before its got-focus.
+    Control* arriving_ = nullptr;
+    // The control whose lost-focus handler is running.
+    Control* losing_ = nullptr;
     std::vector<Control*> tabOrder_;
     quint64 focusSerial_ = 0;
     QString caption_;

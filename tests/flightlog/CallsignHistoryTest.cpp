@@ -21,9 +21,14 @@ QString sentence(int n) {
 class History : public BoardTest {
   protected:
     void SetUp() override { start(); }
+    // "such....." in row 0 is a callsign-box command that runs the count itself;
+    // anything else is counted by calling it.
     void lookUp(const char* row0) {
-        box("Text7", 0).setText(QString::fromUtf8(row0));
-        c->callsignHistory().getaircraft();
+        const QString text = QString::fromUtf8(row0);
+        box("Text7", 0).setText(text);
+        if (!text.startsWith(QLatin1String("such"))) {
+            c->callsignHistory().getaircraft();
+        }
     }
 };
 

@@ -218,3 +218,58 @@ TEST_F(QtHttp, WholeRetrievalOfTheConsole) {
     EXPECT_EQ(server.paths().last(), QStringLiteral("/metar?id=E%26D%20"));
     EXPECT_EQ(f.text(QStringLiteral("Text6")).text(), QStringLiteral("Load"));
 }
+
+TEST_F(QtHttp, NetworkLookupsOverTheWire) {
+    // The first address answers with an error page, the fallback with the status file.
+    const QByteArray status = "!GENERAL\r\n!CLIENTS\r\n"
+                              "EDDT_TWR:1:Jan Tester:ATC:124.525:\r\n"
+                              "CFG440:2:Pilot:PILOT::::::::EDDT:F350:LEPA:" +
+                              QByteArray(15, ':') + "RMK/TCAS:MAREK UN871:\r\n";
+    LocalHttpServer net([&status](const QByteArray& path, const LocalHttpServer::Connection& c) {
+        using R = LocalHttpServer;
+        if (path == "/whazzup.cgi") {
+            c.send(R::response("200 OK", status));
+        } else if (path == "/upd.txt") {
+            c.send(R::response("200 OK", "V7.9\r\n"));
+        } else {
+            c.send(R::response("404 Not Found", "<html>gone</html>", "text/html"));
+        }
+    });
+    QTemporaryDir dir;
+    fake::Services s(dir.path());
+    QFile services(dir.filePath(QStringLiteral("services.txt")));
+    ASSERT_TRUE(services.open(QIODevice::WriteOnly));
+    services.write("whazzup=" + net.url("/whazzup.txt") + "\r\nwhazzup-fallback=" +
+                   net.url("/whazzup.cgi") + "\r\nupdate=" + net.url("/upd.txt") + "\r\n");
+    services.close();
+    QFile control(dir.filePath(QStringLiteral("control.txt")));
+    ASSERT_TRUE(control.open(QIODevice::WriteOnly));
+    control.write("EDDT_TWR\r\n");
+    control.close();
+
+    QtHttpService http(5000);
+    Platform platform{s.clipboard, http,    s.input, s.messages, s.beeper,   s.launcher,
+                      s.screen,    s.clock, s.clock, s.pictures, dir.path(), QString()};
+    Console c(platform);
+    c.start();
+    Form& f = c.form1();
+    f.button(QStringLiteral("Command3")).userClick();
+    EXPECT_EQ(f.text(QStringLiteral("Text21")).text(),
+              QStringLiteral("EDDT_TWR - Jan Tester - 124.525\r\n"));
+    EXPECT_EQ(net.paths(), QStringList({"/whazzup.txt", "/whazzup.cgi"}));
+
+    f.check(QStringLiteral("Check2")).userClick();
+    TextBox& callsign = f.text(QStringLiteral("Text7"), 2);
+    f.setFocus(callsign);
+    callsign.userSetText(QStringLiteral("Condor CFG440"), 13);
+    f.setFocus(f.text(QStringLiteral("Text8"), 2));
+    EXPECT_EQ(f.text(QStringLiteral("Text8"), 2).text(), QStringLiteral("LEPA"));
+    EXPECT_EQ(f.focused(), &f.text(QStringLiteral("Text9"), 2));
+    EXPECT_EQ(f.text(QStringLiteral("Text16")).text(), QStringLiteral("MAREK UN871:\r\nRMK/TCAS:"));
+    EXPECT_EQ(f.text(QStringLiteral("Text17")).text(), QStringLiteral("EDDT"));
+
+    f.button(QStringLiteral("Command4")).userClick();
+    EXPECT_EQ(f.text(QStringLiteral("Text22")).text(),
+              QStringLiteral("Ja, das Update V7.9 liegt vor !!!"));
+    EXPECT_FALSE(http.busy());
+}

@@ -85,10 +85,12 @@ QString missingDisplayMessage() {
 }
 
 QString proControllerMacroFile() {
-    // The ATC client lives under "c:\Programme\ProController" on Windows. Here there is
-    // no such drive, so a user who keeps a copy of its macro file puts it in a hidden
-    // folder of the same name in the home folder.
-    return QDir::homePath() + QStringLiteral("/.ProController/shortcut.txt");
+    // The ATC client runs under Wine here; its folder is the Windows one inside the prefix.
+    QString prefix = qEnvironmentVariable("WINEPREFIX");
+    if (prefix.isEmpty()) {
+        prefix = QDir::homePath() + QStringLiteral("/.wine");
+    }
+    return prefix + QStringLiteral("/drive_c/Programme/ProController/shortcut.txt");
 }
 
 namespace {
