@@ -77,3 +77,16 @@ wait_exit() {
     wait "$pid"
     exit_status=$?
 }
+
+# Echoes the id of a shown window of the process whose title matches the pattern,
+# once there is one (15 s at most).
+window_of() {
+    local pid=$1 pattern=$2 id
+    for _ in $(seq 1 150); do
+        kill -0 "$pid" 2>/dev/null || return 1
+        id=$(xdotool search --all --onlyvisible --pid "$pid" --name "$pattern" 2>/dev/null | head -1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}

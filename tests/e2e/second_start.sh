@@ -19,18 +19,6 @@ printf '4651\r\n4712\r\nEDDB\r\n5\r\n' >"$data/squawk.txt"
 # Present, so the start-up retrieval shows no creation notice.
 printf 'EDDT 08L 08R\r\nEDDT 26R 26L\r\n' >"$data/rwy.txt"
 
-# Echoes the id of a shown window of the process whose title matches the pattern,
-# once there is one (15 s at most).
-window_of() {
-    local pid=$1 pattern=$2 id
-    for _ in $(seq 1 150); do
-        kill -0 "$pid" 2>/dev/null || return 1
-        id=$(xdotool search --all --onlyvisible --pid "$pid" --name "$pattern" 2>/dev/null | head -1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
 # Names, sizes and modification times of everything in the data folder.
 snapshot() {
     find "$data" -printf '%p %s %T@\n' | sort

@@ -19,17 +19,6 @@ printf 'EDDT 08L 08R\r\nEDDT 26R 26L\r\n' >"$data/rwy.txt"
 app_pid=$!
 started_pids+=("$app_pid")
 
-# Echoes the id of a shown window whose title matches, within 15 s.
-window_named() {
-    local id
-    for _ in $(seq 1 150); do
-        kill -0 "$app_pid" 2>/dev/null || return 1
-        id=$(xdotool search --all --onlyvisible --pid "$app_pid" --name "$1" 2>/dev/null | head -1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
 geometry_of() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
         /Width:/ {w=$NF} /Height:/ {h=$NF} END {print w "x" h "+" x "+" y}'
@@ -39,13 +28,13 @@ click_at() {
     sleep 0.3
 }
 
-main=$(window_named '^Vellaro - Berlin') || { cat "$work/app.log" >&2; fail "no main window"; }
+main=$(window_of "$app_pid" '^Vellaro - Berlin') || { cat "$work/app.log" >&2; fail "no main window"; }
 sleep 0.5
 # No window manager: the window stands at 138, 0 without a frame. "DEP" unfolds it.
 click_at $((138 + 476)) 16
 # Row 0's route box.
 click_at $((138 + 284)) 124
-chart=$(window_named '^SID$') || fail "entering the route box showed no chart window"
+chart=$(window_of "$app_pid" '^SID$') || fail "entering the route box showed no chart window"
 geometry=$(geometry_of "$chart")
 [ "$geometry" = "571x399+138+372" ] || fail "chart window is $geometry, expected 571x399+138+372 (west chart under the unfolded window)"
 echo "chart window $geometry"
