@@ -31,6 +31,8 @@ rm -f "$prefix.log"
 
 id=de.vellaro.Vellaro
 [ -x "$prefix/bin/vellaro" ] || fail "no program at bin/vellaro"
+# The network module, where the installed program looks for it.
+compgen -G "$prefix/lib*/vellaro/vellaro_http.so" >/dev/null || fail "no network module under lib/vellaro"
 desktop="$prefix/share/applications/$id.desktop"
 metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 [ -f "$desktop" ] || fail "no menu entry at share/applications/$id.desktop"

@@ -3,8 +3,8 @@
 #include "console/Console.h"
 #include "platform/qt/DataFolder.h"
 #include "platform/qt/FrontEnd.h"
+#include "platform/qt/LazyHttpService.h"
 #include "platform/qt/NativeBackend.h"
-#include "platform/qt/QtHttpService.h"
 #include "platform/qt/QtServices.h"
 
 #include <QApplication>
@@ -66,7 +66,7 @@ int runDesktop(int argc, char** argv) {
     }
 
     QtClipboard clipboard;
-    QtHttpService http;
+    LazyHttpService http(LazyHttpService::defaultFolders());
     const std::unique_ptr<InputInjector> input = native::createInputInjector();
     QtMessageBox messages;
     QtBeeper beeper;
