@@ -1,6 +1,6 @@
 #include "platform/qt/QtHttpService.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -116,14 +116,6 @@ class LocalTlsServer : public QThread {
 
 class Https : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        if (QCoreApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "vellaro_qt_tests";
-            static char* argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
     void TearDown() override { QSslConfiguration::setDefaultConfiguration(saved_); }
 
     // Trusts the test's own certificate, in this process only, until the test ends.

@@ -1,7 +1,7 @@
 #include "LocalHttpServer.h"
 #include "platform/qt/LazyHttpService.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,14 +17,6 @@ void answer(const QByteArray& path, const LocalHttpServer::Connection& c) {
 
 class LazyHttp : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        if (QCoreApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "vellaro_qt_tests";
-            static char* argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
     LocalHttpServer server{answer};
     QString url(const char* path) const { return QString::fromLatin1(server.url(path)); }
 };

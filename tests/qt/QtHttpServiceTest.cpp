@@ -4,7 +4,7 @@
 #include "platform/qt/QtHttpService.h"
 #include "scenario/Fakes.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -67,19 +67,6 @@ void answer(const QByteArray& path, const LocalHttpServer::Connection& c) {
 
 class QtHttp : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        // Another test file may already have made the application object.
-        if (QCoreApplication::instance() == nullptr) {
-            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-            }
-            static int argc = 1;
-            static char name[] = "vellaro_qt_tests";
-            static char* argv[] = {name, nullptr};
-            new QApplication(argc, argv); // lives until the process ends
-        }
-    }
-
     LocalHttpServer server{answer};
     QString url(const QByteArray& path) const { return QString::fromLatin1(server.url(path)); }
 };
