@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Vellaro needs to build, run and test, when missing.
+# Installs the Debian packages Vellaro needs to build, run and test, when missing:
+# also clang (fuzzing, clang-tidy), the Debian packaging tools and the MinGW cross
+# compiler that checks the Windows backend.
 set -euo pipefail
 
 packages=(
@@ -11,6 +13,9 @@ packages=(
   libssl3 ca-certificates openssl
   desktop-file-utils appstream
   fonts-liberation2
+  clang clang-tidy libclang-rt-14-dev
+  dpkg-dev file
+  g++-mingw-w64-x86-64
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 
 #include <array>
+#include <cmath>
 
 namespace vellaro {
 
@@ -44,7 +45,11 @@ QString fieldText(QString v) {
 QString valueText(const QJsonValue& v) {
     if (v.isDouble()) {
         const double d = v.toDouble();
-        return d == double(qint64(d)) ? QString::number(qint64(d)) : QString::number(d, 'g', 15);
+        // Whole numbers that a 64-bit integer holds exactly; the cast of any other
+        // would be undefined.
+        constexpr double exact = 9007199254740992.0; // 2^53
+        const bool whole = std::trunc(d) == d && std::abs(d) <= exact;
+        return whole ? QString::number(qint64(d)) : QString::number(d, 'g', 15);
     }
     return v.isString() ? v.toString() : QString();
 }

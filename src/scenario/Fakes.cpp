@@ -10,11 +10,18 @@
 namespace vellaro::fake {
 
 void Http::serve(const QString& part, const QString& body) {
-    routes_.push_back({part, body, false});
+    addRoute({part, body, false});
 }
 
 void Http::fail(const QString& part) {
-    routes_.push_back({part, {}, true});
+    addRoute({part, {}, true});
+}
+
+void Http::addRoute(Route route) {
+    // An earlier route for the same part can never win again: drop it, so a long
+    // script does not pile up bodies.
+    std::erase_if(routes_, [&](const Route& r) { return r.part == route.part; });
+    routes_.push_back(std::move(route));
 }
 
 QString Http::get(const QString& url) {

@@ -46,6 +46,8 @@ class Http : public HttpService {
         QString body;
         bool fails;
     };
+    void addRoute(Route route);
+
     std::vector<Route> routes_;
     QStringList pending_;
     QStringList all_;

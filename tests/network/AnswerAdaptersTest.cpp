@@ -157,6 +157,19 @@ TEST(JsonFeed, OddShapesNeverCrashAndNeverLookLikeAStatusFile) {
     EXPECT_EQ(fields(lines[3])[1], QStringLiteral("abc"));
 }
 
+TEST(JsonFeed, NumbersBeyondAnyIdAreWrittenAsNumbersNotCast) {
+    // Ids far beyond 64 bits, fractions and the largest exact integer.
+    const QString body =
+        QStringLiteral("{\"clients\":{\"pilots\":[{\"callsign\":1e300,\"userId\":-2.5e74},"
+                       "{\"callsign\":9007199254740992,\"userId\":12.5}]}}");
+    const QStringList lines = recordLines(whazzupTextFromJson(body));
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(fields(lines[2])[0], QStringLiteral("1e+300"));
+    EXPECT_EQ(fields(lines[2])[1], QStringLiteral("-2.5e+74"));
+    EXPECT_EQ(fields(lines[3])[0], QStringLiteral("9007199254740992"));
+    EXPECT_EQ(fields(lines[3])[1], QStringLiteral("12.5"));
+}
+
 TEST(JsonFeed, HundredsOfClientsKeepTheirOrder) {
     QJsonArray atcs;
     QJsonArray pilots;
