@@ -141,12 +141,12 @@ QString whazzupTextFromJson(const QString& body) {
     }
     const QJsonObject clients = doc.object().value(QLatin1String("clients")).toObject();
     QString out = QStringLiteral("!GENERAL") + kCrLf + QStringLiteral("!CLIENTS") + kCrLf;
-    for (const QJsonValue& atc : clients.value(QLatin1String("atcs")).toArray()) {
+    for (const QJsonValue atc : clients.value(QLatin1String("atcs")).toArray()) {
         if (atc.isObject()) {
             out += controllerLine(atc.toObject()) + kCrLf;
         }
     }
-    for (const QJsonValue& pilot : clients.value(QLatin1String("pilots")).toArray()) {
+    for (const QJsonValue pilot : clients.value(QLatin1String("pilots")).toArray()) {
         if (pilot.isObject()) {
             out += pilotLine(pilot.toObject()) + kCrLf;
         }

@@ -68,7 +68,7 @@ void Input::sendKeys(const QString& keys) {
 }
 
 QString Input::takeEvents() {
-    const QString s = events_.join(QStringLiteral("; "));
+    QString s = events_.join(QStringLiteral("; "));
     events_.clear();
     return s;
 }

@@ -228,7 +228,7 @@ void Session::expectAlive(const Words&) {
 
 QVariant Session::valueOf(const Ref& r) {
     if (r.kind == Ref::Kind::State) {
-        const QVariant v = console_->stateField(r.name);
+        QVariant v = console_->stateField(r.name);
         if (!v.isValid()) {
             error(line_, QStringLiteral("unknown state field: %1").arg(r.name));
         }

@@ -37,16 +37,16 @@ void Session::dump() {
             out_ << f->name() << " focus=" << focused->displayName() << '\n';
         }
         for (const auto& c : f->controls()) {
-            const Control* cp = c.get();
+            const Control& cp = *c;
             QStringList props = controlProps;
-            if (auto* combo = dynamic_cast<const ComboBox*>(cp)) {
+            if (auto* combo = dynamic_cast<const ComboBox*>(&cp)) {
                 for (qsizetype i = 0; i < combo->list().size(); ++i) {
                     props.append(QStringLiteral("List(%1)").arg(i));
                 }
             }
             line(
-                f->name() + QLatin1Char('.') + cp->displayName(),
-                [cp](const QString& p) { return cp->property(p); }, props);
+                f->name() + QLatin1Char('.') + cp.displayName(),
+                [&cp](const QString& p) { return cp.property(p); }, props);
         }
     }
     for (const QString& n : console_->stateFieldNames()) {

@@ -12,7 +12,7 @@ namespace {
 class LogScan : public ::testing::Test {
   protected:
     QString write(const QByteArray& bytes) {
-        const QString path = dir.filePath(QStringLiteral("log.txt"));
+        QString path = dir.filePath(QStringLiteral("log.txt"));
         QFile f(path);
         EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(bytes);

@@ -44,7 +44,7 @@ void answer(const QByteArray& path, const LocalHttpServer::Connection& c) {
             head += "Content-Length: " + QByteArray::number(60 << 20) + "\r\n";
         }
         c.send(head + "Connection: close\r\n\r\n");
-        const QByteArray chunk(64 * 1024, 'x');
+        const QByteArray chunk(qsizetype(64) * 1024, 'x');
         for (int i = 0; i < 60 * 16 && c.send(chunk); ++i) {
         }
     } else if (path == "/garbage") {

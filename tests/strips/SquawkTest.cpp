@@ -101,7 +101,7 @@ TEST_F(Squawks, ShutDownWritesTheFileEvenWhenItWasMissing) {
 TEST_F(Squawks, JunkFilesDoNotStopTheConsole) {
     // Binary junk, lone CRs and a line of several megabytes.
     QByteArray junk("\x00\xff\x81\r\r", 5);
-    junk += QByteArray(3 * 1024 * 1024, '7');
+    junk += QByteArray(qsizetype(3) * 1024 * 1024, '7');
     junk += "\rEDDT\rxyz";
     writeFile("squawk.txt", junk);
     start();
