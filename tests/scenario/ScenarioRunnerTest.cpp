@@ -24,7 +24,7 @@ struct Result {
 class ScenarioRun : public ::testing::Test {
   protected:
     QString write(const QString& name, const QByteArray& text) {
-        const QString path = dir.filePath(name);
+        QString path = dir.filePath(name);
         QFile f(path);
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text);
