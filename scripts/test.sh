@@ -1,8 +1,84 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Vellaro with its tests and runs every test.
-set -euo pipefail
+# Installs what is missing, builds Vellaro with its tests and runs every check:
+#   1. the test suite (debug build)
+#   2. the test suite again with AddressSanitizer and UndefinedBehaviorSanitizer
+#   3. clang-tidy over every source
+#   4. the Debian package: built, unpacked with dpkg -x and started under Xvfb
+# Every stage runs even when an earlier one failed; the last line counts them all.
+set -uo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-scripts/build.sh debug
-cd build/debug
-exec ctest --output-on-failure --timeout 300 -j 2
+root=$PWD
+scripts/install-deps.sh || exit 1
+jobs=$(nproc)
+
+passed=0
+failed=0
+failures=()
+# Adds the counts of a ctest run from its summary line.
+count_ctest() {
+    local log=$1 stage=$2 line total bad
+    line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1)
+    if [ -z "$line" ]; then
+        failed=$((failed + 1))
+        failures+=("$stage: no test summary")
+        return
+    fi
+    bad=$(sed -E 's/.* ([0-9]+) tests? failed.*/\1/' <<<"$line")
+    total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")
+    passed=$((passed + total - bad))
+    failed=$((failed + bad))
+    [ "$bad" -eq 0 ] || failures+=("$stage: $bad of $total tests")
+}
+# One check that is a single pass or fail.
+count_one() {
+    local status=$1 stage=$2
+    if [ "$status" -eq 0 ]; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        failures+=("$stage")
+    fi
+}
+stage() { printf '\n==== %s ====\n' "$*"; }
+logs=$(mktemp -d)
+trap 'rm -rf "$logs"' EXIT
+
+stage "1. tests (debug build)"
+if scripts/build.sh debug; then
+    (cd build/debug && ctest --output-on-failure --timeout 300 -j "$jobs") | tee "$logs/debug.log"
+    count_ctest "$logs/debug.log" "tests"
+else
+    count_one 1 "debug build"
+fi
+
+stage "2. tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+if scripts/build.sh asan; then
+    # Leaks are reported except inside the system libraries named in the file.
+    (cd build/asan &&
+        ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1 \
+        LSAN_OPTIONS="suppressions=$root/tests/sanitizers/lsan.supp:print_suppressions=0" \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --output-on-failure --timeout 600 -j "$jobs") | tee "$logs/asan.log"
+    count_ctest "$logs/asan.log" "sanitizer tests"
+else
+    count_one 1 "sanitizer build"
+fi
+
+stage "3. clang-tidy"
+scripts/tidy.sh build/debug
+count_one $? "clang-tidy"
+
+stage "4. Debian package"
+if deb=$(scripts/package.sh); then
+    bash tests/package/check.sh "$deb"
+    count_one $? "package check"
+else
+    count_one 1 "package build"
+fi
+
+stage "summary"
+for f in "${failures[@]}"; do
+    echo "FAILED: $f"
+done
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
