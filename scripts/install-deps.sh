@@ -13,7 +13,7 @@ packages=(
   libssl3 ca-certificates openssl
   desktop-file-utils appstream
   fonts-liberation2
-  clang clang-tidy libclang-rt-14-dev
+  clang clang-tidy libclang-rt-14-dev python3
   dpkg-dev file
   g++-mingw-w64-x86-64
 )
