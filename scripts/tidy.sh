@@ -8,16 +8,16 @@ build="${1:-build/debug}"
 [ -f "$build/compile_commands.json" ] || { echo "no compile_commands.json in $build" >&2; exit 2; }
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
-# Generated sources (moc) are Qt's, not ours.
+# Our sources only: generated ones (moc) are Qt's.
+sources="^$PWD/(src|tests|fuzz|tools|bench)/"
 status=0
 # .clang-tidy makes every warning an error; a warning that slips through fails too.
-run-clang-tidy -p "$build" -j "$(nproc)" -quiet \
-    "^$PWD/(src|tests|fuzz|tools|bench)/" >"$log" 2>&1 || status=$?
+run-clang-tidy -p "$build" -j "$(nproc)" -quiet "$sources" >"$log" 2>&1 || status=$?
 if grep -E 'warning:|error:' "$log" | sort -u; then
     status=1
 fi
 files=$(python3 -c "import json,sys,re; print(len({e['file'] for e in json.load(open(sys.argv[1])) if re.match(sys.argv[2], e['file'])}))" \
-    "$build/compile_commands.json" "^$PWD/(src|tests|fuzz|tools|bench)/")
+    "$build/compile_commands.json" "$sources")
 if [ "$status" -eq 0 ]; then
     echo "clang-tidy: $files files, clean"
 else
