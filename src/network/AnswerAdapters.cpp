@@ -114,7 +114,7 @@ QString pilotLine(const QJsonObject& pilot) {
 
 } // namespace
 
-QString noaaPageFromRawList(const QString& body, const QString& station) {
+QString reportFromRawList(const QString& body, const QString& station) {
     if (station.isEmpty()) {
         return {};
     }
@@ -122,16 +122,25 @@ QString noaaPageFromRawList(const QString& body, const QString& station) {
     const QString key = station.toUpper() + QLatin1Char(' ');
     for (QString line : splitLines(body)) {
         line = line.trimmed();
+        // "METAR EDDB ...", "SPECI COR EDDB ...": the report starts at the station.
         for (const char* lead : {"METAR ", "SPECI "}) {
             if (line.startsWith(QLatin1String(lead))) {
                 line = line.mid(int(qstrlen(lead))).trimmed();
+                if (line.startsWith(QLatin1String("COR "))) {
+                    line = line.mid(4).trimmed();
+                }
             }
         }
         if (line.startsWith(key)) {
-            return line + kBreak;
+            return line;
         }
     }
     return {};
+}
+
+QString noaaPageFromRawList(const QString& body, const QString& station) {
+    const QString report = reportFromRawList(body, station);
+    return report.isEmpty() ? report : report + kBreak;
 }
 
 QString whazzupTextFromJson(const QString& body) {

@@ -8,9 +8,11 @@ namespace vellaro {
 // for. Each adapter turns one answer, once per download, into the text the readers
 // of the classic answer expect.
 
-// A list of raw reports, one per line, each perhaps led by "METAR " or "SPECI ": the
-// report of the station as the old NOAA page showed it, ended by "<BR>". Empty text
-// when the station is not in the list.
+// A list of raw reports, one per line, each perhaps led by "METAR " or "SPECI " (and
+// "COR "): the station's report as IVAO's weather service sent it, from the station
+// code on. Empty text when the station is not in the list.
+QString reportFromRawList(const QString& body, const QString& station);
+// The same report as the old NOAA page showed it, ended by "<BR>".
 QString noaaPageFromRawList(const QString& body, const QString& station);
 
 // The JSON status feed as a classic status file: "!GENERAL", then one colon record

@@ -5,6 +5,8 @@
 #include "core/Text.h"
 #include "network/AnswerAdapters.h"
 
+#include <QRegularExpression>
+#include <QStringList>
 #include <QUrl>
 
 namespace vellaro {
@@ -12,6 +14,7 @@ namespace vellaro {
 namespace {
 
 const QString kPlaceholder = QStringLiteral("{icao}");
+const char* const kRawMetars = "https://aviationweather.gov/api/data/metar?ids={icao}&format=raw";
 
 struct Entry {
     ServiceAddresses::Service service;
@@ -26,14 +29,13 @@ using Form = ServiceAddresses::AnswerForm;
 // The classic addresses follow the paths the console was written for; the live ones
 // are today's public services, whose answers the adapters bring into that shape.
 const Entry kEntries[] = {
+    // IVAO's own weather service is gone; the network's weather is the real world's.
     {ServiceAddresses::Service::IvaoMetar, "ivao-metar", "http://wx.ivao.aero/metar.php?id={icao}",
-     "https://wx.ivao.aero/metar.php?id={icao}", Form::Text},
+     kRawMetars, Form::RawMetars},
     {ServiceAddresses::Service::NoaaMetar, "noaa-metar",
-     "http://weather.noaa.gov/cgi-bin/mgetmetar.pl?cccc={icao}",
-     "https://aviationweather.gov/api/data/metar?ids={icao}&format=raw", Form::RawMetars},
+     "http://weather.noaa.gov/cgi-bin/mgetmetar.pl?cccc={icao}", kRawMetars, Form::RawMetars},
     {ServiceAddresses::Service::IvaoNetworkMetar, "ivao-network-metar",
-     "http://www.ivao.aero/network/metar.asp?id={icao}", "https://wx.ivao.aero/metar.php?id={icao}",
-     Form::Text},
+     "http://www.ivao.aero/network/metar.asp?id={icao}", kRawMetars, Form::RawMetars},
     {ServiceAddresses::Service::Whazzup, "whazzup", "http://data.ivao.aero/whazzup.txt",
      "https://api.ivao.aero/v2/tracker/whazzup", Form::JsonFeed},
     {ServiceAddresses::Service::WhazzupFallback, "whazzup-fallback",
@@ -44,6 +46,10 @@ const Entry kEntries[] = {
     {ServiceAddresses::Service::PublicAddress, "public-address", "http://www.vellaro.de/ip.php3",
      "https://api.ipify.org", Form::Text},
 };
+
+// Closed aerodromes whose weather the live table takes from a neighbour: Tegel and
+// Tempelhof send no reports any more, Schoenefeld's stands for Berlin.
+const std::pair<const char*, const char*> kLiveProxies[] = {{"EDDT", "EDDB"}, {"EDDI", "EDDB"}};
 
 const std::pair<const char*, Form> kForms[] = {
     {"text", Form::Text}, {"raw", Form::RawMetars}, {"json", Form::JsonFeed}};
@@ -127,17 +133,46 @@ ServiceAddresses::Address ServiceAddresses::address(Service service) const {
     return chosen;
 }
 
-QString ServiceAddresses::proControllerMacroFile(const QString& platformPath) const {
-    QString chosen = platformPath;
+QStringList ServiceAddresses::settings(const QString& key) const {
+    QStringList values;
     const auto r = files_.readLines(QStringLiteral("services.txt"));
     for (const QString& line : r.lines) {
         const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq > 0 && line.left(eq).trimmed() == QLatin1String("pc-macros") &&
-            !line.mid(eq + 1).trimmed().isEmpty()) {
-            chosen = line.mid(eq + 1).trimmed(); // the last line wins
+        if (eq > 0 && line.left(eq).trimmed() == key) {
+            values.append(line.mid(eq + 1).trimmed());
+        }
+    }
+    return values;
+}
+
+QString ServiceAddresses::proControllerMacroFile(const QString& platformPath) const {
+    QString chosen = platformPath;
+    for (const QString& path : settings(QStringLiteral("pc-macros"))) {
+        if (!path.isEmpty()) {
+            chosen = path; // the last line wins
         }
     }
     return chosen;
+}
+
+QString ServiceAddresses::reportingStation(const QString& station) const {
+    const QString key = station.trimmed().toUpper();
+    QString proxy;
+    if (table_ == Table::Live) {
+        for (const auto& [closed, neighbour] : kLiveProxies) {
+            if (key == QLatin1String(closed)) {
+                proxy = QString::fromLatin1(neighbour);
+            }
+        }
+    }
+    // "metar-proxy=EDDT EDDF" gives a station another's report, "metar-proxy=EDDT" its own.
+    for (const QString& value : settings(QStringLiteral("metar-proxy"))) {
+        const QStringList words = value.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (!words.isEmpty() && words[0].toUpper() == key) {
+            proxy = words.size() > 1 ? words[1].toUpper() : QString();
+        }
+    }
+    return proxy.isEmpty() || key.isEmpty() ? station : proxy;
 }
 
 QString ServiceAddresses::fill(const QString& addressTemplate, const QString& value) {
@@ -152,17 +187,43 @@ QString ServiceAddresses::url(Service service, const QString& value) const {
 std::optional<QString> ServiceAddresses::fetch(const Download& download, Service service,
                                                const QString& value) const {
     const Address a = address(service);
-    const auto body = download.get(fill(a.urlTemplate, value));
+    // A service without an address answers nothing, and nobody is asked.
+    if (a.urlTemplate.isEmpty()) {
+        return QString();
+    }
+    const bool weather = service == Service::IvaoMetar || service == Service::NoaaMetar ||
+                         service == Service::IvaoNetworkMetar;
+    const QString asked = weather ? reportingStation(value) : value;
+    const auto body = download.get(fill(a.urlTemplate, asked));
     if (!body) {
         return std::nullopt;
     }
-    return adapt(a.form, *body, value);
+    const QString answer = adapt(service, a.form, *body, asked);
+    return asked == value ? answer : renameStation(answer, asked, value);
 }
 
-QString ServiceAddresses::adapt(AnswerForm form, const QString& body, const QString& value) {
+QString ServiceAddresses::renameStation(const QString& answer, const QString& from,
+                                        const QString& to) {
+    // The code where a report starts: at the start, after a blank, a line end or a tag.
+    const QRegularExpression code(QStringLiteral("(?<=^|[\\s>])") +
+                                  QRegularExpression::escape(from) + QStringLiteral("(?= )"));
+    QString out;
+    qsizetype done = 0;
+    for (auto it = code.globalMatch(answer); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += answer.mid(done, m.capturedStart() - done) + to;
+        done = m.capturedEnd();
+    }
+    return out + answer.mid(done);
+}
+
+QString ServiceAddresses::adapt(Service service, AnswerForm form, const QString& body,
+                                const QString& value) {
     switch (form) {
     case AnswerForm::RawMetars:
-        return noaaPageFromRawList(body, value);
+        // Each report reaches its reader as its own service used to send it.
+        return service == Service::NoaaMetar ? noaaPageFromRawList(body, value)
+                                             : reportFromRawList(body, value);
     case AnswerForm::JsonFeed:
         return whazzupTextFromJson(body);
     case AnswerForm::Text:

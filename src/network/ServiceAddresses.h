@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -59,8 +60,15 @@ class ServiceAddresses {
     static std::optional<AnswerForm> formByName(const QString& name);
     // Puts the value, percent-encoded, in the place of every "{icao}".
     static QString fill(const QString& addressTemplate, const QString& value);
-    // The answer as the readers expect it; value is the query value of the request.
-    static QString adapt(AnswerForm form, const QString& body, const QString& value);
+    // The answer as the service's readers expect it; value is the query value of the
+    // request.
+    static QString adapt(Service service, AnswerForm form, const QString& body,
+                         const QString& value);
+    // The station whose report is fetched for a station: its own, or a neighbour's where
+    // it has none (closed aerodromes, services.txt "metar-proxy=").
+    QString reportingStation(const QString& station) const;
+    // A neighbour's report handed on under the requested station's code.
+    static QString renameStation(const QString& answer, const QString& from, const QString& to);
     // The report in a NOAA page: from the first occurrence of key up to the next "<BR>"
     // (each cut skipped when its mark is not there).
     static QString cutNoaaReport(const QString& page, const QString& key);
@@ -70,6 +78,9 @@ class ServiceAddresses {
     QString proControllerMacroFile(const QString& platformPath) const;
 
   private:
+    // The values of every "key=value" line of services.txt, in file order.
+    QStringList settings(const QString& key) const;
+
     const DataFiles& files_;
     Table table_;
 };

@@ -10,6 +10,7 @@
 #include "platform/KeyCodes.h"
 #include "weather/AtisLetter.h"
 #include "weather/MetarDecoder.h"
+#include "weather/MetarReport.h"
 #include "weather/MiniInfoWindow.h"
 #include "weather/Overview.h"
 #include "weather/Runways.h"
@@ -108,9 +109,10 @@ bool AutoAtis::getautoatis() {
     if (p == 0) {
         return false;
     }
-    w.metarExtract = text::mid(w.response, p);
+    w.metarExtract = metar::normalise(text::mid(w.response, p));
     putOnClipboard(clipboard_, w.metarExtract);
     w_.Label16.setCaption(w.metarExtract);
+    w_.Label16.setToolTip(reportedBy(services_, w.requestIcao));
     uses_.decoder.decodeMetar();
     w_.Timer2.setTimerEnabled(true);
     w_.Shape1.setBackColor(kGreen);

@@ -5,6 +5,7 @@
 #include "core/Text.h"
 #include "core/WeatherState.h"
 #include "platform/Clipboard.h"
+#include "weather/MetarReport.h"
 #include "weather/MiniInfoWindow.h"
 
 namespace vellaro {
@@ -48,7 +49,7 @@ void MetarDecoder::decodeMetar() {
     w_.Timer2.setTimerEnabled(false);
     w_.Shape1.setBackColor(kRed);
 
-    const QString t = clipboard_.text();
+    const QString t = metar::normalise(clipboard_.text());
     const QString tail = mid(t, 8);
     putOnClipboard(clipboard_, tail);
     weather_.metarTail = tail;
@@ -57,7 +58,8 @@ void MetarDecoder::decodeMetar() {
     TextBox& speed = w_.Text2;
     TextBox& qnh = w_.Text3;
 
-    if (mid(t, 12, 1) != QLatin1String("Z")) {
+    // NIL: the station sent no observation, so there is nothing to decode.
+    if (mid(t, 12, 1) != QLatin1String("Z") || metar::isNil(t)) {
         dir.setText(QStringLiteral("Err"));
         speed.setText(QString());
         qnh.setText(QStringLiteral("Err"));
@@ -70,7 +72,8 @@ void MetarDecoder::decodeMetar() {
     dir.setText(mid(t, 14, 3));
     speed.setText(mid(t, 17, 2));
 
-    const qsizetype q = text::instr(t, QStringLiteral("Q"));
+    // The QNH group, not the first "Q": station codes such as EDQM hold one too.
+    const qsizetype q = metar::qnhGroupPosition(t);
     if (q > 0) {
         qnh.setText(mid(t, q + 1, 4));
         // Each write recomputes the inches, so "0998" shows briefly before "998".

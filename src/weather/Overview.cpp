@@ -8,6 +8,7 @@
 #include "core/WeatherState.h"
 #include "network/ServiceAddresses.h"
 #include "platform/MessageBoxService.h"
+#include "weather/MetarReport.h"
 
 namespace vellaro {
 
@@ -51,7 +52,8 @@ Overview::Overview(MainWindow& window, ConsoleState& state, WeatherState& weathe
 
 QString Overview::overviewLine(const QString& e, int gap, const QString& runwayText) {
     using text::mid;
-    const qsizetype q = text::instr(e, QStringLiteral("Q"));
+    // Without a QNH group the station code stands in its place, as it always has.
+    const qsizetype q = metar::qnhGroupPosition(e);
     return QLatin1Char(' ') + mid(e, 1, 5) + QString(gap, QLatin1Char(' ')) + mid(e, 8, 2) +
            QLatin1Char(':') + mid(e, 10, 2) + QStringLiteral(" Wind ") + mid(e, 14, 3) +
            QStringLiteral(" @ ") + mid(e, 17, 2) + QStringLiteral("  QNH ") + mid(e, q + 1, 4) +
@@ -98,7 +100,7 @@ void Overview::Command41_Click() {
         panel.setText(QString());
         qsizetype p = text::instr(all, a1);
         if (p != 0) {
-            w.metarExtract = text::mid(all, p, 100);
+            w.metarExtract = metar::normalise(text::mid(all, p, 100));
         }
         // All three lines follow the first airport's wind; 180 still counts as east.
         if (text::numericValue(text::mid(w.metarExtract, 14, 3)) <= 180) {
@@ -119,19 +121,27 @@ void Overview::Command41_Click() {
         if (a3 != QLatin1String("EDDB")) {
             s.overviewRunway3.clear();
         }
+        QStringList proxied;
+        for (const QString& code : {a1, a2, a3}) {
+            const QString by = reportedBy(services_, code);
+            if (!by.isEmpty()) {
+                proxied.append(by);
+            }
+        }
+        panel.setToolTip(proxied.join(QLatin1Char('\n')));
         panel.setTop(kPanelShown);
         panel.setText(panel.text() + overviewLine(w.metarExtract, 1, s.overviewRunway1) +
                       QStringLiteral("\r\n"));
         p = text::instr(all, a2);
         if (p != 0) {
-            w.metarExtract = text::mid(all, p, 100);
+            w.metarExtract = metar::normalise(text::mid(all, p, 100));
         }
         panel.setTop(kPanelShown);
         panel.setText(panel.text() + overviewLine(w.metarExtract, 2, s.overviewRunway2) +
                       QStringLiteral("\r\n"));
         p = text::instr(all, a3);
         if (p != 0) {
-            w.metarExtract = text::mid(all, p, 100);
+            w.metarExtract = metar::normalise(text::mid(all, p, 100));
         }
         panel.setText(panel.text() + overviewLine(w.metarExtract, 1, s.overviewRunway3));
         allFound = p != 0 && text::instr(all, a1) != 0 && text::instr(all, a2) != 0;

@@ -189,13 +189,37 @@ TEST(JsonFeed, HundredsOfClientsKeepTheirOrder) {
     EXPECT_EQ(fields(lines[331])[1], QStringLiteral("100299"));
 }
 
-TEST(AnswerForms, EachFormGoesThroughItsAdapter) {
+TEST(AnswerForms, EachFormGoesThroughItsAdapterIntoItsServicesClassicForm) {
     using F = ServiceAddresses::AnswerForm;
-    EXPECT_EQ(ServiceAddresses::adapt(F::Text, QStringLiteral("a:b"), QStringLiteral("EDDT")),
-              QStringLiteral("a:b"));
-    EXPECT_EQ(ServiceAddresses::adapt(F::RawMetars, QStringLiteral("METAR EDDT 1\n"),
+    using S = ServiceAddresses::Service;
+    const QString raw = QStringLiteral("METAR COR EGLL 111920Z AUTO 22010KT 9999 BKN011 OVC016 "
+                                       "20/17 Q1019 TEMPO BKN008=\n");
+    EXPECT_EQ(ServiceAddresses::adapt(S::IvaoMetar, F::Text, QStringLiteral("a:b"),
                                       QStringLiteral("EDDT")),
-              QStringLiteral("EDDT 1<BR>"));
-    EXPECT_TRUE(ServiceAddresses::adapt(F::JsonFeed, QStringLiteral("{}"), QString())
+              QStringLiteral("a:b"));
+    // The NOAA readers cut at "<BR>"; IVAO's weather service sent the report alone.
+    EXPECT_EQ(ServiceAddresses::adapt(S::NoaaMetar, F::RawMetars, raw, QStringLiteral("EGLL")),
+              QStringLiteral("EGLL 111920Z AUTO 22010KT 9999 BKN011 OVC016 20/17 Q1019 TEMPO "
+                             "BKN008=<BR>"));
+    for (S ivao : {S::IvaoMetar, S::IvaoNetworkMetar}) {
+        EXPECT_EQ(ServiceAddresses::adapt(ivao, F::RawMetars,
+                                          QStringLiteral("SPECI COR EDDB 061650Z 24006KT\n"),
+                                          QStringLiteral("EDDB")),
+                  QStringLiteral("EDDB 061650Z 24006KT"));
+    }
+    EXPECT_TRUE(ServiceAddresses::adapt(S::Whazzup, F::JsonFeed, QStringLiteral("{}"), QString())
                     .startsWith(QStringLiteral("!GENERAL")));
+}
+
+TEST(AnswerForms, ANeighboursReportIsHandedOnUnderTheRequestedCode) {
+    const auto rename = [](const char* answer) {
+        return ServiceAddresses::renameStation(QString::fromLatin1(answer), QStringLiteral("EDDB"),
+                                               QStringLiteral("EDDT"));
+    };
+    EXPECT_EQ(rename("EDDB 231120Z AUTO 16009KT CAVOK 18/13 Q1016 NOSIG"),
+              QStringLiteral("EDDT 231120Z AUTO 16009KT CAVOK 18/13 Q1016 NOSIG"));
+    EXPECT_EQ(rename("<pre>EDDB 231120Z Q1016<BR>\nEDDB 230920Z Q1017"),
+              QStringLiteral("<pre>EDDT 231120Z Q1016<BR>\nEDDT 230920Z Q1017"));
+    // Only where a report starts with the code.
+    EXPECT_EQ(rename("XEDDB 1 EDDBX 2 EDDB"), QStringLiteral("XEDDB 1 EDDBX 2 EDDB"));
 }

@@ -109,17 +109,19 @@ TEST_F(ServiceAddressesTest, LiveTableReachesTodaysServicesWithTheirAnswerForms)
     const auto live = [](S sv) {
         return ServiceAddresses::builtin(ServiceAddresses::Table::Live, sv);
     };
-    EXPECT_EQ(live(S::IvaoMetar).urlTemplate,
-              QStringLiteral("https://wx.ivao.aero/metar.php?id={icao}"));
-    EXPECT_EQ(live(S::NoaaMetar).urlTemplate,
-              QStringLiteral("https://aviationweather.gov/api/data/metar?ids={icao}&format=raw"));
-    EXPECT_EQ(live(S::NoaaMetar).form, F::RawMetars);
-    EXPECT_EQ(live(S::IvaoNetworkMetar).urlTemplate, live(S::IvaoMetar).urlTemplate);
+    // IVAO's weather service is gone: all three weather services read the real world's.
+    for (S weather : {S::IvaoMetar, S::NoaaMetar, S::IvaoNetworkMetar}) {
+        EXPECT_EQ(
+            live(weather).urlTemplate,
+            QStringLiteral("https://aviationweather.gov/api/data/metar?ids={icao}&format=raw"));
+        EXPECT_EQ(live(weather).form, F::RawMetars);
+    }
     EXPECT_EQ(live(S::Whazzup).urlTemplate,
               QStringLiteral("https://api.ivao.aero/v2/tracker/whazzup"));
     EXPECT_EQ(live(S::Whazzup).form, F::JsonFeed);
     EXPECT_EQ(live(S::PublicAddress).urlTemplate, QStringLiteral("https://api.ipify.org"));
-    EXPECT_EQ(live(S::Update).urlTemplate, ServiceAddresses::builtinTemplate(S::Update));
+    // No update server of ours exists today.
+    EXPECT_EQ(live(S::Update).urlTemplate, QString());
     // The classic table reads every answer as it comes.
     for (S sv : {S::IvaoMetar, S::NoaaMetar, S::Whazzup, S::PublicAddress}) {
         EXPECT_EQ(ServiceAddresses::builtin(ServiceAddresses::Table::Classic, sv).form, F::Text);

@@ -13,14 +13,14 @@ TEST(OverviewLine, FullReportWithRunwayText) {
               QStringLiteral(" EDDI   12:50 Wind 090 @ 10  QNH 1013   RWY 09R"));
 }
 
-TEST(OverviewLine, QnhKeepsItsLeadingZeroAndTakesTheFirstQ) {
+TEST(OverviewLine, QnhKeepsItsLeadingZeroAndComesFromTheQGroup) {
     const QString e = QStringLiteral("EDDB 010020Z 27005KT CAVOK 02/01 Q0998 BECMG");
     EXPECT_EQ(Overview::overviewLine(e, 1, QString()),
               QStringLiteral(" EDDB  00:20 Wind 270 @ 05  QNH 0998   "));
-    // A station code holding "Q" is where the scan stops.
-    const QString q = QStringLiteral("LQSA 121250Z 09010KT Q1013");
+    // A station code holding "Q" is no QNH; a report run into the next one still has it.
+    const QString q = QStringLiteral("LQSA 121250Z 09010KT Q1013EDDI 121250Z 09010KT Q1014");
     EXPECT_EQ(Overview::overviewLine(q, 1, QString()),
-              QStringLiteral(" LQSA  12:50 Wind 090 @ 10  QNH SA 1   "));
+              QStringLiteral(" LQSA  12:50 Wind 090 @ 10  QNH 1013   "));
 }
 
 TEST(OverviewLine, NoQGroupShowsTheStationCodeInTheQnhPlace) {
