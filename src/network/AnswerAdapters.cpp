@@ -150,9 +150,12 @@ QString whazzupTextFromJson(const QString& body) {
     }
     const QJsonObject clients = doc.object().value(QLatin1String("clients")).toObject();
     QString out = QStringLiteral("!GENERAL") + kCrLf + QStringLiteral("!CLIENTS") + kCrLf;
-    for (const QJsonValue atc : clients.value(QLatin1String("atcs")).toArray()) {
-        if (atc.isObject()) {
-            out += controllerLine(atc.toObject()) + kCrLf;
+    // Observers stand in a list of their own; the console lists them as stations.
+    for (const char* list : {"atcs", "observers"}) {
+        for (const QJsonValue atc : clients.value(QLatin1String(list)).toArray()) {
+            if (atc.isObject()) {
+                out += controllerLine(atc.toObject()) + kCrLf;
+            }
         }
     }
     for (const QJsonValue pilot : clients.value(QLatin1String("pilots")).toArray()) {

@@ -16,9 +16,9 @@ QString reportFromRawList(const QString& body, const QString& station);
 QString noaaPageFromRawList(const QString& body, const QString& station);
 
 // The JSON status feed as a classic status file: "!GENERAL", then one colon record
-// per client, controllers first, then pilots, each in the feed's order, with the
-// fields the lookups read in their places. A body that is no JSON object is handed
-// back as it came, so the readers see it is no status file.
+// per client, controllers first, then observers (as stations), then pilots, each in
+// the feed's order, with the fields the lookups read in their places. A body that is
+// no JSON object is handed back as it came, so the readers see it is no status file.
 QString whazzupTextFromJson(const QString& body);
 
 } // namespace vellaro

@@ -2,6 +2,9 @@
 
 #include "core/Text.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace vellaro::whazzup {
 
 namespace {
@@ -13,6 +16,22 @@ constexpr int kDestinationScan = 200;
 constexpr int kPlanScan = 300;
 constexpr int kPlanFieldMax = 40;
 constexpr int kLineStartScan = 300;
+
+// Up to count characters from position start, but never past the field's closing
+// colon: an empty field stays empty instead of showing the next one.
+QString fieldPiece(const QString& text, qsizetype start, qsizetype count) {
+    const QString p = piece(text, start, count);
+    const qsizetype colon = p.indexOf(QLatin1Char(':'));
+    return colon < 0 ? p : p.left(colon);
+}
+
+// How far the plan's fields may lie from the anchor: the classic window, or the rest of
+// the record where long remarks push the route beyond it.
+int planScan(const QString& text, qsizetype anchor) {
+    const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'), std::max<qsizetype>(anchor - 1, 0));
+    const qsizetype end = lineEnd < 0 ? text.size() : lineEnd;
+    return int(std::clamp<qsizetype>(end - anchor, kPlanScan, std::numeric_limits<int>::max() - 1));
+}
 
 // Field k + 1 counted from the anchor, found by scanning scan characters for its colons.
 QString field(const QString& text, qsizetype anchor, int k, int scan) {
@@ -69,13 +88,14 @@ QString destination(const QString& text, const QString& key, qsizetype* anchor) 
         return {};
     }
     const qsizetype i = colonOffset(text, p, 13, kDestinationScan);
-    return piece(text, p + i + 1, 4);
+    return fieldPiece(text, p + i + 1, 4);
 }
 
 FlightPlanBoxes flightPlanBoxes(const QString& text, qsizetype p) {
+    const int scan = planScan(text, p);
     // Field k + 1 with its closing colon, cut at 40 characters.
     const auto planField = [&](int k) {
-        const qsizetype i = colonOffset(text, p, k, kPlanScan);
+        const qsizetype i = colonOffset(text, p, k, scan);
         const qsizetype j =
             std::min<qsizetype>(colonOffset(text, p + i, 1, kPlanScan), kPlanFieldMax);
         return piece(text, p + i + 1, j);
@@ -83,7 +103,7 @@ FlightPlanBoxes flightPlanBoxes(const QString& text, qsizetype p) {
     FlightPlanBoxes out;
     out.routeAndRemarks = planField(30) + kCrLf + planField(29);
     const qsizetype i = colonOffset(text, p, 11, kPlanScan);
-    out.departure = piece(text, p + i + 1, 4);
+    out.departure = fieldPiece(text, p + i + 1, 4);
     return out;
 }
 

@@ -63,6 +63,34 @@ TEST(WhazzupRecord, FlightPlanBoxesOfARecordWithoutItsLaterFields) {
     EXPECT_EQ(plan.departure, QString());
 }
 
+TEST(WhazzupRecord, LongRemarksAndEmptyFieldsKeepEveryBoxToItsOwnField) {
+    // A record as the feed gives it: departure (12), destination (14), remarks (30),
+    // route (31); the remarks alone are longer than the classic 300-character window.
+    QStringList f(49);
+    f[0] = QStringLiteral("DAL130");
+    f[11] = QStringLiteral("KJFK");
+    f[13] = QStringLiteral("EINN");
+    f[29] = QStringLiteral("PBN/A1B1 ") + QString(300, QLatin1Char('R'));
+    f[30] = QStringLiteral("DCT BETTE DCT ACK");
+    const QString next = QStringLiteral("\r\nNEXT1:2:3:4:5:6:7:8:9:10:11:F10:12:13:14\r\n");
+    const QString t = QStringLiteral("!GENERAL\r\n") + f.join(QLatin1Char(':')) + next;
+    qsizetype p = 0;
+    EXPECT_EQ(wz::destination(t, QStringLiteral("DAL130"), &p), QStringLiteral("EINN"));
+    const auto plan = wz::flightPlanBoxes(t, p);
+    EXPECT_EQ(plan.routeAndRemarks,
+              QStringLiteral("DCT BETTE DCT ACK:\r\nPBN/A1B1 ") + QString(31, QLatin1Char('R')));
+    EXPECT_EQ(plan.departure, QStringLiteral("KJFK"));
+
+    // Nothing filed: empty boxes, not the next field's first characters.
+    f[11].clear();
+    f[13].clear();
+    f[30].clear();
+    const QString empty = QStringLiteral("!GENERAL\r\n") + f.join(QLatin1Char(':')) + next;
+    EXPECT_EQ(wz::destination(empty, QStringLiteral("DAL130"), &p), QString());
+    EXPECT_EQ(wz::flightPlanBoxes(empty, p).departure, QString());
+    EXPECT_TRUE(wz::flightPlanBoxes(empty, p).routeAndRemarks.startsWith(QStringLiteral(":\r\n")));
+}
+
 TEST(WhazzupRecord, AerodromeListSkipsIvanAndFindsLineStarts) {
     const QString t = QStringLiteral(":EDDT:F100\nAB:EDDT:IVAN\nABC12:x:EDDT:\n") +
                       QString(400, QLatin1Char('y')) + QStringLiteral(":EDDT:");
