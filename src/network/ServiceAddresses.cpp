@@ -41,8 +41,10 @@ const Entry kEntries[] = {
     {ServiceAddresses::Service::WhazzupFallback, "whazzup-fallback",
      "http://data.ivao.aero/whazzup.cgi", "https://api.ivao.aero/v2/tracker/whazzup",
      Form::JsonFeed},
-    {ServiceAddresses::Service::Update, "update", "http://www.vellaro.de/update/upd.txt",
-     "http://www.vellaro.de/update/upd.txt", Form::Text},
+    // No update server of ours is reachable today; asking a stranger's host would hand it
+    // the controller's address. services.txt may still name one.
+    {ServiceAddresses::Service::Update, "update", "http://www.vellaro.de/update/upd.txt", "",
+     Form::Text},
     {ServiceAddresses::Service::PublicAddress, "public-address", "http://www.vellaro.de/ip.php3",
      "https://api.ipify.org", Form::Text},
 };
