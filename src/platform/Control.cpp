@@ -2,6 +2,7 @@
 
 #include "platform/Form.h"
 #include "platform/KeyCodes.h"
+#include "platform/PropertyTable.h"
 #include "platform/TimerService.h"
 
 namespace vellaro {
@@ -122,63 +123,29 @@ bool Control::setProperty(const QString& name, const QVariant& value) {
     return p && write(*p, value);
 }
 
+bool visibleAsRead(const Control& c) {
+    return c.visible();
+}
+
+namespace {
+
+constexpr auto kControlProperties =
+    joinProperties(placementProperties<Control>(),
+                   PropertyTable<Control, 2>{{
+                       {Prop::ForeColor, [](const Control& c) -> QVariant { return c.foreColor(); },
+                        [](Control& c, const QVariant& v) { c.setForeColor(v.toLongLong()); }},
+                       {Prop::ToolTipText, [](const Control& c) -> QVariant { return c.toolTip(); },
+                        [](Control& c, const QVariant& v) { c.setToolTip(v.toString()); }},
+                   }});
+
+} // namespace
+
 QVariant Control::read(Prop p) const {
-    switch (p) {
-    case Prop::Left:
-        return left_;
-    case Prop::Top:
-        return top_;
-    case Prop::Width:
-        return width_;
-    case Prop::Height:
-        return height_;
-    case Prop::Visible:
-        return visible_;
-    case Prop::Enabled:
-        return enabled_;
-    case Prop::ForeColor:
-        return foreColor_;
-    case Prop::BackColor:
-        return backColor_;
-    case Prop::ToolTipText:
-        return toolTip_;
-    default:
-        return {};
-    }
+    return readProperty(kControlProperties, *this, p);
 }
 
 bool Control::write(Prop p, const QVariant& value) {
-    switch (p) {
-    case Prop::Left:
-        setLeft(value.toInt());
-        return true;
-    case Prop::Top:
-        setTop(value.toInt());
-        return true;
-    case Prop::Width:
-        setWidth(value.toInt());
-        return true;
-    case Prop::Height:
-        setHeight(value.toInt());
-        return true;
-    case Prop::Visible:
-        setVisible(toBool(value));
-        return true;
-    case Prop::Enabled:
-        setEnabled(toBool(value));
-        return true;
-    case Prop::ForeColor:
-        setForeColor(value.toLongLong());
-        return true;
-    case Prop::BackColor:
-        setBackColor(value.toLongLong());
-        return true;
-    case Prop::ToolTipText:
-        setToolTip(value.toString());
-        return true;
-    default:
-        return false;
-    }
+    return writeProperty(kControlProperties, *this, p, value);
 }
 
 QVariant Control::readItem(Prop, int) const {

@@ -1,5 +1,7 @@
 #include "platform/Form.h"
 
+#include "platform/PropertyTable.h"
+
 #include <algorithm>
 
 #include <QtGlobal>
@@ -161,31 +163,27 @@ QVariant Form::property(const QString& name) const {
     return p ? property(*p) : QVariant();
 }
 
+bool visibleAsRead(const Form& f) {
+    return f.loaded() && f.visible();
+}
+
+namespace {
+
+constexpr auto kFormProperties = joinProperties(
+    placementProperties<Form>(),
+    PropertyTable<Form, 3>{{
+        {Prop::Caption, [](const Form& f) -> QVariant { return f.caption(); },
+         [](Form& f, const QVariant& v) { f.setCaption(v.toString()); }},
+        {Prop::TopMost, [](const Form& f) -> QVariant { return f.topMost(); },
+         [](Form& f, const QVariant& v) { f.setTopMost(toBool(v)); }},
+        {Prop::WindowState, [](const Form& f) -> QVariant { return f.windowState(); },
+         [](Form& f, const QVariant& v) { f.setWindowState(v.toInt()); }},
+    }});
+
+} // namespace
+
 QVariant Form::property(Prop p) const {
-    switch (p) {
-    case Prop::Caption:
-        return caption_;
-    case Prop::Left:
-        return left_;
-    case Prop::Top:
-        return top_;
-    case Prop::Width:
-        return width_;
-    case Prop::Height:
-        return height_;
-    case Prop::Visible:
-        return loaded_ && visible_;
-    case Prop::Enabled:
-        return enabled_;
-    case Prop::TopMost:
-        return topMost_;
-    case Prop::WindowState:
-        return windowState_;
-    case Prop::BackColor:
-        return backColor_;
-    default:
-        return {};
-    }
+    return readProperty(kFormProperties, *this, p);
 }
 
 bool Form::setProperty(const QString& name, const QVariant& value) {
@@ -194,40 +192,7 @@ bool Form::setProperty(const QString& name, const QVariant& value) {
 }
 
 bool Form::setProperty(Prop p, const QVariant& value) {
-    switch (p) {
-    case Prop::Caption:
-        setCaption(value.toString());
-        return true;
-    case Prop::Left:
-        setLeft(value.toInt());
-        return true;
-    case Prop::Top:
-        setTop(value.toInt());
-        return true;
-    case Prop::Width:
-        setWidth(value.toInt());
-        return true;
-    case Prop::Height:
-        setHeight(value.toInt());
-        return true;
-    case Prop::Visible:
-        setVisible(toBool(value));
-        return true;
-    case Prop::Enabled:
-        setEnabled(toBool(value));
-        return true;
-    case Prop::TopMost:
-        setTopMost(toBool(value));
-        return true;
-    case Prop::WindowState:
-        setWindowState(value.toInt());
-        return true;
-    case Prop::BackColor:
-        setBackColor(value.toLongLong());
-        return true;
-    default:
-        return false;
-    }
+    return writeProperty(kFormProperties, *this, p, value);
 }
 
 void Form::setFocus(Control& c) {
