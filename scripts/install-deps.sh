@@ -14,7 +14,7 @@ packages=(
   desktop-file-utils appstream
   fonts-liberation2
   clang clang-tidy libclang-rt-14-dev python3
-  dpkg-dev file
+  dpkg-dev file lintian
   g++-mingw-w64-x86-64
 )
 
