@@ -14,7 +14,7 @@ packages=(
   desktop-file-utils appstream
   fonts-liberation2
   clang clang-tidy libclang-rt-14-dev python3
-  dpkg-dev file
+  dpkg-dev file lintian
   g++-mingw-w64-x86-64
 )
 
@@ -42,4 +42,5 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# -q, not -qq: a download of some minutes still shows each package as it comes.
+"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

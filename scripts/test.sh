@@ -39,11 +39,28 @@ count_one() {
         failures+=("$stage")
     fi
 }
-stage() { printf '\n==== %s ====\n' "$*"; }
+# A stage that may go quiet for a while (a long compile or test) says every 50 s
+# that it is still at work; clang-tidy counts its files itself.
+beat=
+heartbeat() {
+    local what=$1 began=$SECONDS
+    while sleep 50 >/dev/null 2>&1; do
+        echo "[$what: still running, $(((SECONDS - began) / 60)) min $(((SECONDS - began) % 60)) s]"
+    done
+}
+stage() {
+    [ -z "$beat" ] || kill "$beat" 2>/dev/null
+    beat=
+    printf '\n==== %s ====\n' "$1"
+    if [ -n "${2:-}" ]; then
+        heartbeat "$2" &
+        beat=$!
+    fi
+}
 logs=$(mktemp -d)
-trap 'rm -rf "$logs"' EXIT
+trap '[ -z "$beat" ] || kill "$beat" 2>/dev/null; rm -rf "$logs"' EXIT
 
-stage "1. tests (debug build)"
+stage "1. tests (debug build)" "debug build and tests"
 if scripts/build.sh debug; then
     (cd build/debug && ctest --output-on-failure --timeout 300 -j "$jobs") | tee "$logs/debug.log"
     count_ctest "$logs/debug.log" "tests"
@@ -51,7 +68,7 @@ else
     count_one 1 "debug build"
 fi
 
-stage "2. tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+stage "2. tests with AddressSanitizer and UndefinedBehaviorSanitizer" "sanitizer build and tests"
 if scripts/build.sh asan; then
     # Leaks are reported except inside the system libraries named in the file.
     (cd build/asan &&
@@ -68,7 +85,7 @@ stage "3. clang-tidy"
 scripts/tidy.sh build/debug
 count_one $? "clang-tidy"
 
-stage "4. Debian package"
+stage "4. Debian package" "release build, package and its check"
 if deb=$(scripts/package.sh); then
     bash tests/package/check.sh "$deb"
     count_one $? "package check"

@@ -26,8 +26,13 @@ bool Whazzup::getwhazz() {
         state_.webText = *answer;
     }
     if (!whazzup::isStatusFile(state_.webText)) {
-        w_.Text11[0].setText(QStringLiteral("Whazzup.txt not found !"));
-        w_.Text11[1].setText(QStringLiteral("Maybe IVAO Server is down !"));
+        // Only into empty boxes: a failing server must not take the controller's remarks.
+        if (w_.Text11[0].text().isEmpty()) {
+            w_.Text11[0].setText(QStringLiteral("Whazzup.txt not found !"));
+        }
+        if (w_.Text11[1].text().isEmpty()) {
+            w_.Text11[1].setText(QStringLiteral("Maybe IVAO Server is down !"));
+        }
     }
     return true;
 }

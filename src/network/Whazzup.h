@@ -14,7 +14,8 @@ class Whazzup {
             const ServiceAddresses& services);
 
     // The status file, or the fallback address when the first answer is none; when
-    // neither is, rows 0 and 1 say so and the lookup goes on with whatever arrived.
+    // neither is, rows 0 and 1 say so where their remarks are empty, and the lookup
+    // goes on with whatever arrived.
     // False when the console was closed during the wait: the caller ends at once.
     bool getwhazz();
 

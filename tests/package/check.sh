@@ -1,6 +1,6 @@
 #!/bin/bash
 # Checks a built Debian package of the desktop program: its control fields and
-# files, then unpacks it into a scratch root with dpkg -x and starts the unpacked
+# files, lintian (any error fails), then unpacks it into a scratch root with dpkg -x and starts the unpacked
 # program under Xvfb on a temporary data folder. It must show its window, load its
 # network module from the package, and end on SIGTERM with squawk.txt saved.
 #   check.sh PACKAGE.deb
@@ -8,7 +8,7 @@ set -u
 deb=$(realpath "${1:?usage: check.sh PACKAGE.deb}")
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../e2e/common.bash"
-need_tools Xvfb xdpyinfo xdotool dpkg-deb
+need_tools Xvfb xdpyinfo xdotool dpkg-deb lintian
 
 echo "package: $(basename "$deb")"
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -20,10 +20,16 @@ for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libx11-6 libxtst
     grep -Fqx "$lib" <<<"$names" || fail "Depends does not name $lib"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = vellaro ] || fail "the package is not called vellaro"
+# The project has no web site of its own.
+[ -z "$(dpkg-deb -f "$deb" Homepage)" ] || fail "the package names a homepage: $(dpkg-deb -f "$deb" Homepage)"
+# Nothing to do at installation: the module's folder is private, no ldconfig.
+scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E 'inst$|rm$|triggers$')
+[ -z "$scripts" ] || fail "the package has maintainer scripts: $scripts"
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 id=de.vellaro.Vellaro
 for f in ./usr/bin/vellaro ./usr/lib/vellaro/vellaro_http.so \
+    ./usr/share/doc/vellaro/copyright ./usr/share/doc/vellaro/changelog.gz \
     ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
     ./usr/share/icons/hicolor/scalable/apps/$id.svg \
     ./usr/share/icons/hicolor/48x48/apps/$id.png; do
@@ -32,6 +38,9 @@ done
 # Nothing of the build or the tests goes along.
 grep -Eq 'scenario|test|fuzz|bench|chartgen' <<<"$contents" &&
     fail "the package carries build or test files: $(grep -E 'scenario|test|fuzz|bench|chartgen' <<<"$contents")"
+
+echo "lintian: checking $(basename "$deb")"
+lintian --fail-on error "$deb" || fail "lintian finds errors in the package"
 
 root="$work/root"
 mkdir "$root"

@@ -58,10 +58,12 @@ TEST_F(Desk, MainWindowFollowsTheDisplayModesAtOnce) {
     form1().setVisible(false);
     form1().setVisible(true);
     EXPECT_EQ(v.frameGeometry(), QRect(138, -136, 748, 156));
-    // Raised and moved right.
+    // Raised and moved right: at 480 it would reach past the screen's right edge, so it
+    // stops at the edge; the form keeps its 7200.
     form1().setTop(-300);
     form1().setLeft(7200);
-    EXPECT_EQ(v.frameGeometry(), QRect(480, -20, 748, 156));
+    EXPECT_EQ(v.frameGeometry(), QRect(1024 - 748, -20, 748, 156));
+    EXPECT_EQ(form1().left(), 7200);
 }
 
 // A real click on "DEP" unfolds the window to its seven rows, and a second folds it.
@@ -168,7 +170,9 @@ TEST_F(Desk, SideWindowsShowAndHideWithTheirForms) {
     ground.setVisible(true);
     EXPECT_TRUE(g.isVisible());
     EXPECT_EQ(g.windowTitle(), QStringLiteral("Ground-Info"));
-    EXPECT_EQ(g.frameGeometry().topLeft(), QPoint(138 + 748, 0));
+    // Right of the main window, as far as the 1024 pixel screen allows.
+    EXPECT_EQ(ground.left(), (138 + 748) * 15);
+    EXPECT_EQ(g.frameGeometry().topLeft(), QPoint(1024 - g.frameGeometry().width(), 0));
     EXPECT_TRUE(g.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     // The green two-column marking of start-up.
     QWidget* cl = widget(ground.check(QStringLiteral("Check1"), 4));

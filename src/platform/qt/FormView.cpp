@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace vellaro::qt {
 
 namespace {
@@ -23,6 +25,21 @@ constexpr qint64 kSettleMs = 500;
 constexpr Qt::WindowFlags kWindowFlags =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
+// A window the form would put partly off the screen comes inward, keeping its size.
+// A top above the screen's edge is the console's own choice (the one-strip and
+// raised modes hide the title bar that way) and stays.
+QPoint onScreen(const QRect& window, const QRect& area) {
+    if (area.isEmpty()) {
+        return window.topLeft();
+    }
+    QPoint at = window.topLeft();
+    at.setX(std::max(std::min(at.x(), area.right() + 1 - window.width()), area.left()));
+    if (at.y() >= 0) {
+        at.setY(std::max(std::min(at.y(), area.bottom() + 1 - window.height()), area.top()));
+    }
+    return at;
+}
 
 bool lightweight(ControlKind k) {
     return k == ControlKind::Label || k == ControlKind::Shape || k == ControlKind::Line;
@@ -205,11 +222,16 @@ void FormView::applyWindowState() {
 }
 
 void FormView::applyGeometry() {
+    if (adoptingUserMove_) {
+        return; // the window already stands where the form is told it does
+    }
     applying_ = true;
     const QSize outer(toPixels(form_.width()), toPixels(form_.height()));
     const QSize client = (outer - frameExtra_).expandedTo(QSize(1, 1));
     setFixedSize(client);
-    move(toPixels(form_.left()), toPixels(form_.top()));
+    placed_ = onScreen(QRect(QPoint(toPixels(form_.left()), toPixels(form_.top())), outer),
+                       frontEnd_.screenArea());
+    move(placed_);
     sinceApplied_.restart();
     applying_ = false;
 }
@@ -320,14 +342,21 @@ void FormView::moveEvent(QMoveEvent* e) {
     if (applying_ || !isVisible() || sinceApplied_.elapsed() < kSettleMs) {
         return;
     }
-    // The user moved the window: the form learns where it stands now.
     const QPoint at = frameGeometry().topLeft();
+    if (at == placed_) {
+        return;
+    }
+    // The user moved the window: the form learns where it stands now, and the window
+    // stays there, on the screen or not.
+    placed_ = at;
+    adoptingUserMove_ = true;
     if (at.x() != toPixels(form_.left())) {
         form_.setLeft(at.x() * kTwipsPerPixel);
     }
     if (at.y() != toPixels(form_.top())) {
         form_.setTop(at.y() * kTwipsPerPixel);
     }
+    adoptingUserMove_ = false;
 }
 
 bool FormView::focusNextPrevChild(bool next) {

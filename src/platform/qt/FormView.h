@@ -56,7 +56,11 @@ class FormView : public QWidget {
     QImage background_;
     QSize frameExtra_{0, 0};
     QElapsedTimer sinceApplied_;
+    // Where the window was put (frame, pixels): on the screen, so not always where
+    // the form says.
+    QPoint placed_;
     bool applying_ = false;
+    bool adoptingUserMove_ = false;
 };
 
 } // namespace vellaro::qt

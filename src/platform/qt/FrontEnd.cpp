@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 
 namespace vellaro::qt {
@@ -77,6 +78,12 @@ FormView& FrontEnd::view(const Form& form) const {
 
 ControlView* FrontEnd::viewOf(const Control& control) const {
     return view(control.form()).viewOf(control);
+}
+
+QRect FrontEnd::screenArea() const {
+    // While the main window is being built, the screen it will come up on.
+    const QScreen* s = views_[0] ? views_[0]->screen() : QGuiApplication::primaryScreen();
+    return s != nullptr ? s->availableGeometry() : QRect();
 }
 
 void FrontEnd::showFocus(ControlView& view) {

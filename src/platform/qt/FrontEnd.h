@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QObject>
+#include <QRect>
 
 #include <array>
 #include <memory>
@@ -48,6 +49,9 @@ class FrontEnd : public QObject {
         FrontEnd& f_;
     };
 
+    // The available area of the screen that holds the main window, in pixels: every
+    // window is placed within it.
+    QRect screenArea() const;
     // A form moved its focus: the widget follows, without echo.
     void showFocus(ControlView& view);
     // The window system asks to close a window.
