@@ -1,15 +1,34 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Vellaro with its tests and runs every check:
-#   1. the test suite (debug build)
-#   2. the test suite again with AddressSanitizer and UndefinedBehaviorSanitizer
-#   3. clang-tidy over every source
-#   4. the Debian package: built, unpacked with dpkg -x and started under Xvfb
-# Every stage runs even when an earlier one failed; the last line counts them all.
+# Installs what is missing, builds Vellaro with its tests and runs them:
+#   scripts/test.sh          the behavioural suite on the debug build: unit tests,
+#                            scenario files, the Qt front end, the desktop program
+#                            under Xvfb. What a contributor runs.
+#   scripts/test.sh --full   that, then every other check (what CI runs):
+#     2. the test suite again with AddressSanitizer and UndefinedBehaviorSanitizer
+#     3. clang-tidy over every source
+#     4. the Debian package: built, checked by lintian, unpacked with dpkg -x and
+#        started under Xvfb
+# With --full every stage runs even when an earlier one failed, and the last line
+# counts all checks in ctest's summary form.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+full=0
+case "${1:-}" in
+--full) full=1 ;;
+"") ;;
+*)
+    echo "usage: scripts/test.sh [--full]" >&2
+    exit 2
+    ;;
+esac
 scripts/install-deps.sh || exit 1
 jobs=$(nproc)
+
+if [ "$full" -eq 0 ]; then
+    scripts/build.sh debug || exit 1
+    cd build/debug && exec ctest --output-on-failure --timeout 300 -j "$jobs"
+fi
 
 passed=0
 failed=0
@@ -97,5 +116,9 @@ stage "summary"
 for f in "${failures[@]}"; do
     echo "FAILED: $f"
 done
-echo "$passed passed, $failed failed"
+# ctest's own summary form, over every stage.
+total=$((passed + failed))
+percent=$((total > 0 ? 100 * passed / total : 0))
+[ "$failed" -eq 0 ] || [ "$percent" -lt 100 ] || percent=99
+echo "$percent% tests passed, $failed tests failed out of $total"
 [ "$failed" -eq 0 ]
