@@ -1,12 +1,12 @@
 #include "network/UpdateCheck.h"
 
+#include "core/ChartWindow.h"
 #include "core/ConsoleState.h"
 #include "core/Conventions.h"
 #include "core/Download.h"
 #include "core/MainWindow.h"
 #include "core/Text.h"
 #include "network/ServiceAddresses.h"
-#include "strips/ChartWindow.h"
 
 #include <QRegularExpression>
 

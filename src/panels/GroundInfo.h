@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "panels/GroundInfoWindow.h"
+#include "core/GroundInfoWindow.h"
 
 #include <array>
 

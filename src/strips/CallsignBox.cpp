@@ -1,11 +1,11 @@
 #include "strips/CallsignBox.h"
 
+#include "core/ChartWindow.h"
 #include "core/Download.h"
 #include "core/MainWindow.h"
 #include "core/Text.h"
 #include "network/FlightPlan.h"
 #include "strips/CallsignCommands.h"
-#include "strips/ChartWindow.h"
 #include "strips/Clearance.h"
 #include "strips/StripRows.h"
 

@@ -1,10 +1,10 @@
 #include "strips/Destination.h"
 
+#include "core/ChartWindow.h"
 #include "core/Conventions.h"
 #include "core/DataFiles.h"
 #include "core/MainWindow.h"
 #include "core/Text.h"
-#include "strips/ChartWindow.h"
 
 namespace vellaro {
 

@@ -1,11 +1,11 @@
 #include "strips/RouteBox.h"
 
+#include "core/ChartWindow.h"
 #include "core/ConsoleState.h"
 #include "core/DefaultFiles.h"
 #include "core/MainWindow.h"
 #include "core/Text.h"
 #include "platform/MessageBoxService.h"
-#include "strips/ChartWindow.h"
 #include "strips/SidCharts.h"
 #include "strips/StripRows.h"
 

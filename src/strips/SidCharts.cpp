@@ -1,10 +1,10 @@
 #include "strips/SidCharts.h"
 
+#include "core/ChartWindow.h"
 #include "core/DataFiles.h"
 #include "core/MainWindow.h"
 #include "core/Text.h"
 #include "platform/PictureLoader.h"
-#include "strips/ChartWindow.h"
 
 namespace vellaro {
 

@@ -1,11 +1,11 @@
 #include "strips/Squawk.h"
 
+#include "core/ChartWindow.h"
 #include "core/ConsoleState.h"
 #include "core/DataFiles.h"
 #include "core/MainWindow.h"
 #include "core/Text.h"
 #include "core/WeatherState.h"
-#include "strips/ChartWindow.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #include "strips/StripRows.h"
 
+#include "core/ChartWindow.h"
 #include "core/MainWindow.h"
 #include "flightlog/FlightLog.h"
-#include "strips/ChartWindow.h"
 #include "strips/Clearance.h"
 
 namespace vellaro {

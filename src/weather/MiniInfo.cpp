@@ -1,9 +1,9 @@
 #include "weather/MiniInfo.h"
 
+#include "core/ChartWindow.h"
 #include "core/DisplayModes.h"
 #include "core/MainWindow.h"
 #include "platform/ScreenInfo.h"
-#include "strips/ChartWindow.h"
 #include "weather/MetarDecoder.h"
 #include "weather/MiniInfoWindow.h"
 

@@ -1,4 +1,4 @@
-#include "strips/ChartWindow.h"
+#include "core/ChartWindow.h"
 
 #include "core/MainWindow.h"
 

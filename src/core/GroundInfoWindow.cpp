@@ -1,4 +1,4 @@
-#include "panels/GroundInfoWindow.h"
+#include "core/GroundInfoWindow.h"
 
 namespace vellaro {
 
