@@ -36,17 +36,6 @@ TEST(AtcLines, TheErrorMessageIsWhatFollowsTheRequest) {
               QStringLiteral("Unknown command"));
 }
 
-TEST(AtcLines, NothingThatCouldBreakALineIsSent) {
-    EXPECT_EQ(atc::requestLine(QStringLiteral("#LBSQK"),
-                               {QStringLiteral("BER1"), QStringLiteral("5052")}),
-              QStringLiteral("#LBSQK;BER1;5052"));
-    EXPECT_FALSE(atc::requestLine(QStringLiteral("#FP"), {QStringLiteral("BER;1")}));
-    EXPECT_FALSE(atc::requestLine(QStringLiteral("#FP"), {QStringLiteral("BER1\r")}));
-    EXPECT_FALSE(atc::requestLine(QStringLiteral("#FP"), {QString()}));
-    EXPECT_FALSE(atc::requestLine(QStringLiteral("FP"), {}));
-    EXPECT_FALSE(atc::requestLine(QStringLiteral("#fp;X"), {}));
-}
-
 TEST(FeedSquawks, TheFeedsDecimalDigitsAreTheOctalCode) {
     EXPECT_EQ(feedTransponderCode(7442), QStringLiteral("7442"));
     EXPECT_EQ(feedTransponderCode(200), QStringLiteral("0200"));
