@@ -3,6 +3,7 @@
 // Not a test: run it by hand, `build/<preset>/bench/json_feed_bench`.
 
 #include "network/AnswerAdapters.h"
+#include "network/FeedSquawks.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -98,6 +99,19 @@ int main() {
         lines = text.count(QLatin1Char('\n'));
     }
 
+    // The squawks in use, taken from every download of the feed as well.
+    std::vector<double> squawks;
+    std::size_t near = 0;
+    for (int i = 0; i < kRuns; ++i) {
+        QElapsedTimer t;
+        t.start();
+        QFile in(path);
+        in.open(QIODevice::ReadOnly);
+        const auto found = vellaro::squawksNear(QString::fromUtf8(in.readAll()), 52.36, 13.50, 300);
+        squawks.push_back(double(t.nsecsElapsed()) / 1e6);
+        near = found ? found->size() : 0;
+    }
+
     std::vector<double> python;
     const QString py = QStandardPaths::findExecutable(QStringLiteral("python3"));
     for (int i = 0; i < kRuns && !py.isEmpty(); ++i) {
@@ -113,6 +127,9 @@ int main() {
     std::printf("feed: %.1f MB, 10000 clients, %lld lines out\n", double(json.size()) / 1e6,
                 static_cast<long long>(lines));
     std::printf("vellaro whazzupTextFromJson: %8.1f ms (median of %d)\n", median(ours), kRuns);
+    std::printf("vellaro squawksNear:         %8.1f ms (median of %d, %zu pilots near), "
+                "ratio to the conversion %.2f\n",
+                median(squawks), kRuns, near, median(squawks) / median(ours));
     if (python.empty()) {
         std::printf("python3 json.load:           n/a (no python3)\n");
     } else {

@@ -1,5 +1,7 @@
-// The JSON status feed turned into the classic file, then read as the lookups do.
+// The JSON status feed turned into the classic file, then read as the lookups do; and
+// the squawks taken from it.
 #include "network/AnswerAdapters.h"
+#include "network/FeedSquawks.h"
 #include "network/WhazzupRecord.h"
 
 #include <cstdint>
@@ -20,5 +22,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     whazzup::destination(text, QStringLiteral("DLH"), &anchor);
     whazzup::flightPlanBoxes(text, anchor);
     whazzup::aerodromeList(text, QStringLiteral("EDDT"));
+    if (const auto near = squawksNear(body, 52.36, 13.50, 300)) {
+        for (const SquawkHolder& h : *near) {
+            // Four octal digits, always.
+            if (h.code.size() != 4 || h.code.contains(QLatin1Char('8')) ||
+                h.code.contains(QLatin1Char('9'))) {
+                std::abort();
+            }
+        }
+    }
     return 0;
 }

@@ -29,15 +29,17 @@ Console::Console(Platform& p)
       services_(files_), whazzup_(main_, state, download_, services_),
       onlineControllers_(main_, state, files_, download_, whazzup_),
       flightPlan_(main_, state, download_, whazzup_),
-      updateCheck_(main_, charts_, state, p.clipboard, download_, services_), okFlash_(main_),
+      updateCheck_(main_, charts_, state, p.clipboard, download_, services_),
+      atcClient_(main_, p.atcClient, services_, [this] { return ended_; }),
+      squawksInUse_(main_, atcClient_, services_, download_), okFlash_(main_),
       displayModes_(main_, charts_.form, state),
       todaysFlights_(main_, today_, files_, p.clock, p.screen, p.launcher),
       groundInfo_(ground_, main_, state), flightLog_(main_, groundInfo_, files_, p.clock),
       callsignHistory_(main_, files_, p.clipboard), clearance_(main_, p.clipboard),
       stripRows_(main_, charts_, flightLog_, clearance_),
       callsignBox_(main_, charts_, stripRows_, clearance_, callsignCommands_, flightPlan_,
-                   download_),
-      squawk_(main_, charts_, state, weather, files_),
+                   download_, squawk_, atcClient_),
+      squawk_(main_, charts_, state, weather, files_, squawksInUse_, atcClient_),
       sidCharts_(charts_, main_, files_, p.pictures),
       destination_(main_, charts_, files_, p.clipboard),
       routeBox_(main_, state, stripRows_, sidCharts_, files_, p.messages),
@@ -64,6 +66,7 @@ Console::Console(Platform& p)
                  sidCharts_, [this] { end(); }) {}
 
 Console::~Console() {
+    atcClient_.stop();
     // Timers must stop before the features their slots point into go away.
     for (auto& f : forms_) {
         for (const auto& c : f->controls()) {
@@ -90,6 +93,8 @@ std::array<Form*, 5> Console::forms() const {
 
 void Console::start() {
     lifecycle_.Form_Load();
+    squawksInUse_.start();
+    atcClient_.start();
 }
 
 void Console::close() {
@@ -104,6 +109,7 @@ void Console::end() {
         return;
     }
     ended_ = true;
+    atcClient_.stop();
     for (auto& f : forms_) {
         for (const auto& c : f->controls()) {
             if (auto* t = dynamic_cast<Timer*>(c.get())) {

@@ -17,9 +17,11 @@
 #include "flightlog/FlightLog.h"
 #include "flightlog/TodaysFlights.h"
 #include "flightlog/TodaysFlightsWindow.h"
+#include "network/AtcClient.h"
 #include "network/FlightPlan.h"
 #include "network/OnlineControllers.h"
 #include "network/ServiceAddresses.h"
+#include "network/SquawksInUse.h"
 #include "network/UpdateCheck.h"
 #include "network/Whazzup.h"
 #include "panels/FlightLevels.h"
@@ -108,6 +110,8 @@ class Console {
     Runways& runways() { return runways_; }
     AtisLetter& atisLetter() { return atisLetter_; }
     AtisTexts& atisTexts() { return atisTexts_; }
+    AtcClient& atcClient() { return atcClient_; }
+    SquawksInUse& squawksInUse() { return squawksInUse_; }
     const ServiceAddresses& services() const { return services_; }
     // The desktop program talks to today's services; scripts start on the classic ones.
     void setServiceTable(ServiceAddresses::Table table) { services_.setTable(table); }
@@ -133,6 +137,8 @@ class Console {
     OnlineControllers onlineControllers_;
     FlightPlan flightPlan_;
     UpdateCheck updateCheck_;
+    AtcClient atcClient_;
+    SquawksInUse squawksInUse_;
 
     OkFlash okFlash_;
     DisplayModes displayModes_;

@@ -83,6 +83,8 @@ class MainWindow : public WindowView {
     Label& Label25 = bind_.get<Label>("Label25");
     Label& Label26 = bind_.get<Label>("Label26");
     Label& Label27 = bind_.get<Label>("Label27");
+    // Is the link to the ATC client up?
+    Label& Label28 = bind_.get<Label>("Label28");
 
     Button& Command1 = bind_.get<Button>("Command1");
     Button& Command2 = bind_.get<Button>("Command2");
@@ -135,6 +137,9 @@ class MainWindow : public WindowView {
     Timer& Timer5 = bind_.get<Timer>("Timer5");
     Timer& Timer6 = bind_.get<Timer>("Timer6");
     Timer& Timer7 = bind_.get<Timer>("Timer7");
+    // Codes in use: the ATC client's targets, the status feed.
+    Timer& Timer8 = bind_.get<Timer>("Timer8");
+    Timer& Timer9 = bind_.get<Timer>("Timer9");
 
     // The five boxes of strip row n, in the order every row operation walks them.
     std::array<TextBox*, 5> row(int n) const;

@@ -137,6 +137,7 @@ const LabelSpec kLabels[] = {
     {"Label25", "", "", 0, 2520, 255, 375, true},
     {"Label10", "", "Hier anklicken, um die Flugstreifen wieder zu verstecken", 105, 4620, 9495,
      615, true},
+    {"Label28", "Link", "", 10845, 765, 345, 240, true},
 };
 
 const char* const kCombo1[] = {"IFR 000°-179°", "FL50",  "FL70",  "FL90",  "FL110", "FL130",
@@ -274,7 +275,7 @@ void buildMainWindow(Form& f) {
     };
     const TimerSpec timers[] = {{"Timer1", 1000}, {"Timer2", 60000}, {"Timer3", 500},
                                 {"Timer4", 2000}, {"Timer5", 2000},  {"Timer6", 1000},
-                                {"Timer7", 10}};
+                                {"Timer7", 10},   {"Timer8", 30000}, {"Timer9", 5000}};
     for (const TimerSpec& s : timers) {
         f.add<Timer>(u(s.name)).setInterval(s.interval);
     }

@@ -200,8 +200,100 @@ std::optional<QString> ServiceAddresses::fetch(const Download& download, Service
     if (!body) {
         return std::nullopt;
     }
+    if (onFeed && table_ == Table::Live && a.form == AnswerForm::JsonFeed) {
+        onFeed(*body);
+    }
     const QString answer = adapt(service, a.form, *body, asked);
     return asked == value ? answer : renameStation(answer, asked, value);
+}
+
+std::optional<bool> ServiceAddresses::refreshFeed(const Download& download) const {
+    const Address a = address(Service::Whazzup);
+    if (!onFeed || table_ != Table::Live || a.form != AnswerForm::JsonFeed) {
+        return false;
+    }
+    const auto body = download.get(fill(a.urlTemplate, {}));
+    if (!body) {
+        return std::nullopt;
+    }
+    onFeed(*body);
+    return true;
+}
+
+QString ServiceAddresses::setting(const char* name,
+                                  const std::function<bool(const QString&)>& valid) const {
+    QString chosen;
+    for (const QString& value : settings(QLatin1String(name))) {
+        if (valid(value)) {
+            chosen = value; // the last line wins
+        }
+    }
+    return chosen;
+}
+
+namespace {
+
+std::optional<AtcClientLink::Endpoint> endpointOf(const QString& v) {
+    const qsizetype colon = v.lastIndexOf(QLatin1Char(':'));
+    if (colon <= 0) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const uint port = v.mid(colon + 1).toUInt(&ok);
+    QString host = v.left(colon);
+    // "[::1]:1130"
+    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']'))) {
+        host = host.mid(1, host.size() - 2);
+    }
+    if (!ok || port == 0 || port > 65535 || host.isEmpty() || host.contains(QLatin1Char(' '))) {
+        return std::nullopt;
+    }
+    return AtcClientLink::Endpoint{host, quint16(port)};
+}
+
+std::optional<double> numberIn(const QString& v, double low, double high) {
+    bool ok = false;
+    const double d = v.toDouble(&ok);
+    if (!ok || !(d >= low && d <= high)) {
+        return std::nullopt;
+    }
+    return d;
+}
+
+QStringList centreWords(const QString& v) {
+    return v.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+bool isCentre(const QString& v) {
+    const QStringList w = centreWords(v);
+    return w.size() == 2 && numberIn(w[0], -90, 90) && numberIn(w[1], -180, 180);
+}
+
+} // namespace
+
+std::optional<AtcClientLink::Endpoint> ServiceAddresses::atcClientEndpoint() const {
+    const QString v = setting("atc-client", [](const QString& value) {
+        return value.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0 ||
+               endpointOf(value).has_value();
+    });
+    if (v.isEmpty()) {
+        return AtcClientLink::Endpoint{QStringLiteral("127.0.0.1"), kAtcClientPort};
+    }
+    return endpointOf(v);
+}
+
+ServiceAddresses::SquawkArea ServiceAddresses::squawkArea() const {
+    SquawkArea area;
+    if (const QString c = setting("squawk-centre", isCentre); !c.isEmpty()) {
+        const QStringList w = centreWords(c);
+        area.latitude = *numberIn(w[0], -90, 90);
+        area.longitude = *numberIn(w[1], -180, 180);
+    }
+    const auto isRange = [](const QString& v) { return numberIn(v, 0, 20000).has_value(); };
+    if (const QString r = setting("squawk-range", isRange); !r.isEmpty()) {
+        area.rangeNm = *numberIn(r, 0, 20000);
+    }
+    return area;
 }
 
 QString ServiceAddresses::renameStation(const QString& answer, const QString& from,

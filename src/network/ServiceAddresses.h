@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/AtcClientLink.h"
+
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace vellaro {
@@ -77,9 +80,32 @@ class ServiceAddresses {
     // where the platform keeps it.
     QString proControllerMacroFile(const QString& platformPath) const;
 
+    // The ATC client's local interface: "atc-client=HOST:PORT" in services.txt, else
+    // 127.0.0.1:1130; nothing after "atc-client=off".
+    std::optional<AtcClientLink::Endpoint> atcClientEndpoint() const;
+    static constexpr quint16 kAtcClientPort = 1130;
+
+    // Where the status feed's squawks count as in use: "squawk-centre=LAT LON" and
+    // "squawk-range=NM", else 300 NM around Berlin. A range of 0 turns that source off.
+    struct SquawkArea {
+        double latitude = 52.36;
+        double longitude = 13.50;
+        double rangeNm = 300;
+    };
+    SquawkArea squawkArea() const;
+
+    // Hears every download of the live table's JSON status feed, before it is adapted.
+    std::function<void(const QString& body)> onFeed;
+    // Downloads the status feed only for onFeed (no adapter, no fallback). False, with
+    // nothing fetched, where the table has no JSON feed; nothing when the console was
+    // closed during the wait.
+    std::optional<bool> refreshFeed(const Download& download) const;
+
   private:
     // The values of every "key=value" line of services.txt, in file order.
     QStringList settings(const QString& key) const;
+    // The value of the last "name=value" line of services.txt that passes the test.
+    QString setting(const char* name, const std::function<bool(const QString&)>& valid) const;
 
     const DataFiles& files_;
     Table table_;

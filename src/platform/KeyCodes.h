@@ -15,5 +15,6 @@ inline constexpr int kKeyF5 = 116;
 inline constexpr int kKeyF6 = 117;
 inline constexpr int kKeyF7 = 118;
 inline constexpr int kKeyF8 = 119;
+inline constexpr int kKeyF9 = 120;
 
 } // namespace vellaro

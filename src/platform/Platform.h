@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/AtcClientLink.h"
 #include "platform/Beeper.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
@@ -31,6 +32,8 @@ struct Platform {
     QString dataDir;
     // Where the ATC client keeps its text-macro file.
     QString proControllerMacroFile;
+    // The ATC client's local interface.
+    AtcClientLink& atcClient;
 };
 
 } // namespace vellaro

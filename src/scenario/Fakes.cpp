@@ -163,8 +163,85 @@ std::optional<QSize> Pictures::pictureSize(const QString& path) const {
     return QSize(w, ht < 0 ? -ht : ht);
 }
 
+AtcClient::AtcClient(TimerService& timers)
+    : form_(QStringLiteral("AtcClient"), timers),
+      retry_(form_.add<Timer>(QStringLiteral("Retry"))) {
+    retry_.setInterval(kRetryMs);
+    retry_.onTimer = [this] { attempt(); };
+}
+
+AtcClient::~AtcClient() {
+    retry_.setTimerEnabled(false);
+}
+
+void AtcClient::setListening(bool on) {
+    listening_ = on;
+    if (!on) {
+        setConnected(false);
+    }
+}
+
+void AtcClient::answer(const QString& request, const QString& line) {
+    answers_.insert(request, line);
+}
+
+void AtcClient::push(const QString& line) {
+    pushed_.append(line);
+}
+
+QStringList AtcClient::takeSent() {
+    return std::exchange(sent_, {});
+}
+
+void AtcClient::start(EndpointSource endpoint) {
+    endpoint_ = std::move(endpoint);
+    retry_.setTimerEnabled(true);
+    attempt();
+}
+
+void AtcClient::stop() {
+    endpoint_ = nullptr;
+    retry_.setTimerEnabled(false);
+    setConnected(false);
+}
+
+void AtcClient::attempt() {
+    if (!connected_ && listening_ && endpoint_ && endpoint_()) {
+        setConnected(true);
+    }
+}
+
+void AtcClient::setConnected(bool up) {
+    if (connected_ == up) {
+        return;
+    }
+    connected_ = up;
+    // The retry counts while the link is down.
+    retry_.setTimerEnabled(!up && endpoint_);
+    if (onConnectedChanged) {
+        onConnectedChanged(up);
+    }
+}
+
+std::optional<QString> AtcClient::request(const QString& command, const QStringList& arguments) {
+    const auto line = atc::requestLine(command, arguments);
+    if (!line || !connected_) {
+        return std::nullopt;
+    }
+    sent_.append(*line);
+    QStringList incoming = std::exchange(pushed_, {});
+    incoming.append(answers_.value(*line, QStringLiteral("@ERR;") + *line +
+                                              QStringLiteral(";Unknown command")));
+    for (const QString& in : incoming) {
+        if (atc::answers(in, *line)) {
+            return in;
+        }
+    }
+    return std::nullopt;
+}
+
 Services::Services(const QString& dataDir, const QString& macroFile)
-    : platform{clipboard, http,  input, messages, beeper,  launcher,
-               screen,    clock, clock, pictures, dataDir, macroFile} {}
+    : platform{clipboard, http,  input,    messages, beeper,    launcher, screen,
+               clock,     clock, pictures, dataDir,  macroFile, atcClient} {}
 
 } // namespace vellaro::fake

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Form.h"
 #include "platform/Platform.h"
 
 #include <QDateTime>
@@ -143,6 +144,43 @@ class ManualClock : public Clock, public TimerService {
     quint64 seq_ = 0;
 };
 
+// The ATC client's local interface as a script plays it: whether it accepts
+// connections, what it answers, and every request line it was sent. A request and its
+// answer take no time; the link's retry runs on the manual clock.
+class AtcClient : public AtcClientLink {
+  public:
+    explicit AtcClient(TimerService& timers);
+    ~AtcClient() override;
+
+    // Off drops a connection at once; on waits for the link's next attempt.
+    void setListening(bool on);
+    // From now on the request line is answered by this line (the latest wins).
+    void answer(const QString& request, const QString& line);
+    // Sent, unasked, just before the next answer.
+    void push(const QString& line);
+    // The request lines sent since the last takeSent().
+    QStringList takeSent();
+
+    void start(EndpointSource endpoint) override;
+    void stop() override;
+    bool connected() const override { return connected_; }
+    std::optional<QString> request(const QString& command,
+                                   const QStringList& arguments = {}) override;
+
+  private:
+    void attempt();
+    void setConnected(bool up);
+
+    Form form_;
+    Timer& retry_;
+    EndpointSource endpoint_;
+    bool listening_ = false;
+    bool connected_ = false;
+    QHash<QString, QString> answers_;
+    QStringList pushed_;
+    QStringList sent_;
+};
+
 // Reads the size of BMP files from their header.
 class Pictures : public PictureLoader {
   public:
@@ -161,6 +199,7 @@ struct Services {
     Screen screen;
     ManualClock clock;
     Pictures pictures;
+    AtcClient atcClient{clock};
     Platform platform;
 };
 

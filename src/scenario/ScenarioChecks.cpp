@@ -59,6 +59,8 @@ Session::Table Session::checks() {
         {"beeps", 3, "expect beeps N", true, &Session::expectBeeps},
         {"ended", 2, "expect ended", true, &Session::expectEnded},
         {"alive", 2, "expect alive", true, &Session::expectAlive},
+        {"atc-sent", 3, "expect atc-sent \"request\"", true, &Session::expectAtcSent},
+        {"atc-none", 2, "expect atc-none", true, &Session::expectAtcNone},
     };
     return table;
 }
@@ -224,6 +226,20 @@ void Session::expectEnded(const Words&) {
 void Session::expectAlive(const Words&) {
     const bool ended = console_->ended();
     check(!ended, QStringLiteral("alive"), QStringLiteral("ended"));
+}
+
+void Session::expectAtcSent(const Words& w) {
+    const QStringList sent = services_->atcClient.takeSent();
+    check(sent.contains(w[2].text),
+          QStringLiteral("a request ") + quoted(w[2].text) + QStringLiteral(" to the ATC client"),
+          sent.isEmpty() ? QStringLiteral("none")
+                         : QStringLiteral("requests ") + quoted(sent.join(QStringLiteral("; "))));
+}
+
+void Session::expectAtcNone(const Words&) {
+    const QStringList sent = services_->atcClient.takeSent();
+    check(sent.isEmpty(), QStringLiteral("no request to the ATC client"),
+          QStringLiteral("requests ") + quoted(sent.join(QStringLiteral("; "))));
 }
 
 QVariant Session::valueOf(const Ref& r) {

@@ -81,6 +81,9 @@ class Session {
     void cmdBusy(const Words& w);
     void cmdServices(const Words& w);
     void applyServiceTable();
+    void cmdAtcClient(const Words& w);
+    void cmdAtcAnswer(const Words& w);
+    void cmdAtcPush(const Words& w);
     void cmdStart(const Words& w);
 
     // Acting as the user (ScenarioActions.cpp).
@@ -119,6 +122,8 @@ class Session {
     void expectBeeps(const Words& w);
     void expectEnded(const Words& w);
     void expectAlive(const Words& w);
+    void expectAtcSent(const Words& w);
+    void expectAtcNone(const Words& w);
     void expectValue(const Words& w);
     void dump();
 

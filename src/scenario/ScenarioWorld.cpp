@@ -221,6 +221,23 @@ void Session::applyServiceTable() {
                                             : ServiceAddresses::Table::Classic);
 }
 
+void Session::cmdAtcClient(const Words& w) {
+    const QString which = w[1].text.toLower();
+    if (w[1].quoted || (which != QLatin1String("on") && which != QLatin1String("off"))) {
+        error(line_, QStringLiteral("not on or off: %1").arg(w[1].text));
+        return;
+    }
+    services_->atcClient.setListening(which == QLatin1String("on"));
+}
+
+void Session::cmdAtcAnswer(const Words& w) {
+    services_->atcClient.answer(w[1].text, w[2].text);
+}
+
+void Session::cmdAtcPush(const Words& w) {
+    services_->atcClient.push(w[1].text);
+}
+
 void Session::cmdStart(const Words&) {
     if (console_) {
         error(line_, QStringLiteral("the console has already been started"));

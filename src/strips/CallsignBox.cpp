@@ -4,29 +4,59 @@
 #include "core/Download.h"
 #include "core/MainWindow.h"
 #include "core/Text.h"
+#include "network/AtcClient.h"
 #include "network/FlightPlan.h"
+#include "platform/KeyCodes.h"
 #include "strips/CallsignCommands.h"
 #include "strips/Clearance.h"
+#include "strips/Squawk.h"
 #include "strips/StripRows.h"
 
 namespace vellaro {
 
 CallsignBox::CallsignBox(MainWindow& w, ChartWindow& charts, StripRows& rows, Clearance& clearance,
                          CallsignCommands& commands, FlightPlan& flightPlan,
-                         const Download& download)
+                         const Download& download, Squawk& squawk, AtcClient& atc)
     : w_(w), charts_(charts), rows_(rows), clearance_(clearance), commands_(commands),
-      flightPlan_(flightPlan), download_(download) {
+      flightPlan_(flightPlan), download_(download), squawk_(squawk), atc_(atc) {
     for (int n = 0; n < kStripRows; ++n) {
         w.Text7[n].onChange = [this, n] { Text7_Change(n); };
         w.Text7[n].onGotFocus = [this, n] { Text7_GotFocus(n); };
         w.Text7[n].onDblClick = [this, n] { Text7_DblClick(n); };
         w.Text7[n].onClick = [this, n] { Text7_Click(n); };
         w.Text7[n].onLostFocus = [this, n] { Text7_LostFocus(n); };
+        w.Text7[n].onKeyDown = [this, n](int keyCode) { Text7_KeyDown(n, keyCode); };
     }
 }
 
 void CallsignBox::Text7_Change(int n) {
     commands_.aircraft(n);
+    // The row's own aircraft never conflicts with its squawk.
+    squawk_.markConflict(n);
+}
+
+void CallsignBox::Text7_KeyDown(int n, int keyCode) {
+    if (keyCode == kKeyF9) {
+        fillFromSelectedTarget(n);
+    }
+}
+
+void CallsignBox::fillFromSelectedTarget(int n) {
+    const auto callsign = atc_.selectedTarget();
+    if (!callsign || callsign->isEmpty()) {
+        return;
+    }
+    const auto destination = atc_.destinationOf(*callsign);
+    if (!destination) {
+        return;
+    }
+    // Typed, so the airline's telephony and the destination's name follow as usual.
+    TextBox& box = w_.Text7[n];
+    box.setText(QString());
+    box.userType(callsign->toUpper());
+    TextBox& dest = w_.Text8[n];
+    dest.setText(QString());
+    dest.userType(*destination);
 }
 
 void CallsignBox::Text7_GotFocus(int n) {

@@ -2,12 +2,14 @@
 
 namespace vellaro {
 
+class AtcClient;
 class CallsignCommands;
 class ChartWindow;
 class Clearance;
 class Download;
 class FlightPlan;
 class MainWindow;
+class Squawk;
 class StripRows;
 
 // The events of the seven callsign boxes. Several features act on them; each event
@@ -15,10 +17,13 @@ class StripRows;
 class CallsignBox {
   public:
     CallsignBox(MainWindow& window, ChartWindow& charts, StripRows& rows, Clearance& clearance,
-                CallsignCommands& commands, FlightPlan& flightPlan, const Download& download);
+                CallsignCommands& commands, FlightPlan& flightPlan, const Download& download,
+                Squawk& squawk, AtcClient& atc);
 
     // Typed or written by the program alike: the box is read as a command line.
     void Text7_Change(int n);
+    // F9: the target selected in the ATC client fills the row.
+    void Text7_KeyDown(int n, int keyCode);
     void Text7_GotFocus(int n);
     void Text7_DblClick(int n);
     void Text7_Click(int n);
@@ -26,6 +31,9 @@ class CallsignBox {
     void Text7_LostFocus(int n);
 
   private:
+    // The callsign and the filed destination of the selected target, as if typed.
+    void fillFromSelectedTarget(int n);
+
     MainWindow& w_;
     ChartWindow& charts_;
     StripRows& rows_;
@@ -33,6 +41,8 @@ class CallsignBox {
     CallsignCommands& commands_;
     FlightPlan& flightPlan_;
     const Download& download_;
+    Squawk& squawk_;
+    AtcClient& atc_;
 };
 
 } // namespace vellaro

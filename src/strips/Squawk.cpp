@@ -6,6 +6,8 @@
 #include "core/MainWindow.h"
 #include "core/Text.h"
 #include "core/WeatherState.h"
+#include "network/AtcClient.h"
+#include "network/SquawksInUse.h"
 
 #include <cmath>
 
@@ -15,6 +17,9 @@ namespace {
 
 const QString kSquawkFile = QStringLiteral("squawk.txt");
 constexpr long kHighestCode = 7777;
+constexpr Colour kConflictColour = 0x80C0FF;
+// Every code of the count once, and a few more: then all are in use.
+constexpr int kAllCodes = 4096 + 8;
 
 // Does the text start with a number the way numericValue reads one?
 bool startsWithNumber(const QString& s) {
@@ -74,9 +79,26 @@ QString nextSquawkCode(const QString& assigned) {
     return QStringLiteral("0000");
 }
 
+bool isReservedSquawk(const QString& code) {
+    static const QStringList reserved = {QStringLiteral("0000"), QStringLiteral("1200"),
+                                         QStringLiteral("2000"), QStringLiteral("7000"),
+                                         QStringLiteral("7500"), QStringLiteral("7600"),
+                                         QStringLiteral("7700")};
+    return reserved.contains(code);
+}
+
+QString advanceSquawk(const QString& code, const std::function<bool(const QString&)>& inUse) {
+    QString v = nextSquawkCode(code);
+    for (int i = 0; i < kAllCodes && (isReservedSquawk(v) || inUse(v)); ++i) {
+        v = nextSquawkCode(v);
+    }
+    return v;
+}
+
 Squawk::Squawk(MainWindow& window, ChartWindow& charts, ConsoleState& state, WeatherState& weather,
-               const DataFiles& files)
-    : w_(window), charts_(charts), state_(state), weather_(weather), files_(files) {
+               const DataFiles& files, SquawksInUse& inUse, AtcClient& atc)
+    : w_(window), charts_(charts), state_(state), weather_(weather), files_(files), inUse_(inUse),
+      atc_(atc) {
     for (int n = 0; n < kStripRows; ++n) {
         TextBox& box = w_.Text10[n];
         box.onChange = [this, n] { Text10_Change(n); };
@@ -86,6 +108,11 @@ Squawk::Squawk(MainWindow& window, ChartWindow& charts, ConsoleState& state, Wea
     w_.Command38.onClick = [this] { Command38_Click(); };
     w_.Command20.onClick = [this] { Command20_Click(); };
     w_.Text12.onClick = [this] { Text12_Click(); };
+    inUse_.onChanged = [this] {
+        for (int n = 0; n < kStripRows; ++n) {
+            markConflict(n);
+        }
+    };
 }
 
 void Squawk::loadsquawk() {
@@ -124,15 +151,59 @@ void Squawk::Text10_Change(int n) {
         next.setText(QString::fromLatin1(kDefaultSquawk));
     }
     TextBox& box = w_.Text10[n];
+    markConflict(n);
     if (box.text() != QLatin1String("a")) {
         return;
     }
-    const QString code = next.text();
+    const QString own = rowCallsign(n);
+    const auto inUse = [&](const QString& c) { return !inUse_.holderOf(c, own).isEmpty(); };
+    QString code = next.text();
+    if (inUse(code)) {
+        code = advanceSquawk(code, inUse);
+    }
     box.setText(code);
     w_.form.setFocus(w_.Text11[n]);
     w_.hideFlightPlan();
-    state_.lastSquawk = nextSquawkCode(code);
+    state_.lastSquawk = advanceSquawk(code, inUse);
     next.setText(state_.lastSquawk);
+    // At once, so a console that dies does not hand these codes out again.
+    savesquawk();
+    labelSquawk(n, code);
+}
+
+QString Squawk::rowCallsign(int n) const {
+    const QStringList words = w_.Text7[n].text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return words.isEmpty() ? QString() : words.last().toUpper();
+}
+
+void Squawk::labelSquawk(int n, const QString& code) {
+    const QString callsign = rowCallsign(n);
+    if (callsign.isEmpty() || !atc_.up() || transponderCode(code) != code ||
+        !inUse_.isTarget(callsign)) {
+        return;
+    }
+    const auto refusal = atc_.labelSquawk(callsign, code);
+    if (!refusal) {
+        return;
+    }
+    refusals_[std::size_t(n)] = refusal->isEmpty()
+                                    ? Refusal{}
+                                    : Refusal{code, QStringLiteral("Nicht gesetzt: ") + *refusal};
+    markConflict(n);
+}
+
+void Squawk::markConflict(int n) {
+    TextBox& box = w_.Text10[n];
+    const QString code = box.text().trimmed();
+    const QString other = inUse_.holderOf(code, rowCallsign(n));
+    if (!other.isEmpty()) {
+        box.setBackColor(kConflictColour);
+        box.setToolTip(QStringLiteral("Squawk %1 auch bei %2").arg(code, other));
+        return;
+    }
+    box.setBackColor(kDefaultColour);
+    const Refusal& r = refusals_[std::size_t(n)];
+    box.setToolTip(!r.code.isEmpty() && r.code == code ? r.text : QString());
 }
 
 void Squawk::Text10_DblClick(int n) {
@@ -151,10 +222,12 @@ void Squawk::Command38_Click() {
     w_.Text13.setText(state_.startSquawk);
     state_.lastSquawk = last;
     station.setText(shownStation);
+    savesquawk();
 }
 
 void Squawk::Command20_Click() {
     w_.Text13.setText(state_.lastSquawk);
+    savesquawk();
 }
 
 void Squawk::Text12_Click() {

@@ -1,12 +1,18 @@
 #pragma once
 
+#include "core/MainWindow.h"
+
 #include <QString>
+
+#include <array>
+#include <functional>
 
 namespace vellaro {
 
+class AtcClient;
 class ChartWindow;
 class DataFiles;
-class MainWindow;
+class SquawksInUse;
 struct ConsoleState;
 struct WeatherState;
 
@@ -17,11 +23,17 @@ inline constexpr const char* kDefaultSquawk = "5051";
 // code ever holds an 8 or a 9. See the source for codes a transponder cannot show.
 QString nextSquawkCode(const QString& assigned);
 
+// Codes with a meaning of their own (emergency, hijack, radio failure, VFR, ...):
+// the sequence never hands them out.
+bool isReservedSquawk(const QString& code);
+// The next code of the count after code that is neither reserved nor in use.
+QString advanceSquawk(const QString& code, const std::function<bool(const QString&)>& inUse);
+
 // Squawk code assignment and squawk.txt.
 class Squawk {
   public:
     Squawk(MainWindow& window, ChartWindow& charts, ConsoleState& state, WeatherState& weather,
-           const DataFiles& files);
+           const DataFiles& files, SquawksInUse& inUse, AtcClient& atc);
 
     // Reads squawk.txt; each value whose line is missing keeps what it held.
     void loadsquawk();
@@ -35,12 +47,29 @@ class Squawk {
     void Command20_Click(); // "L"
     void Text12_Click();
 
+    // The squawk box of row n turns orange, with a tooltip naming the aircraft, while
+    // another aircraft squawks its code; otherwise it shows as usual.
+    void markConflict(int n);
+    // The callsign of row n as the ATC client knows it: the last word, in capitals.
+    QString rowCallsign(int n) const;
+
   private:
+    // The code just assigned in row n goes to the label of the client's target.
+    void labelSquawk(int n, const QString& code);
+
     MainWindow& w_;
     ChartWindow& charts_;
     ConsoleState& state_;
     WeatherState& weather_;
     const DataFiles& files_;
+    SquawksInUse& inUse_;
+    AtcClient& atc_;
+    // The client's refusal of a label write, shown while the box keeps that code.
+    struct Refusal {
+        QString code;
+        QString text;
+    };
+    std::array<Refusal, kStripRows> refusals_;
 };
 
 } // namespace vellaro

@@ -50,7 +50,7 @@ export QT_QPA_PLATFORM=xcb
 app="$work/app"
 mkdir "$app"
 cp "$bin" "$app/vellaro"
-printf 'ivao-metar=http://127.0.0.1:9/metar.php?id={icao}\r\nnoaa-metar=http://127.0.0.1:9/cgi-bin/mgetmetar.pl?cccc={icao}\r\nivao-network-metar=http://127.0.0.1:9/network/metar.asp?id={icao}\r\nwhazzup=http://127.0.0.1:9/whazzup.txt\r\nwhazzup-fallback=http://127.0.0.1:9/whazzup.cgi\r\nupdate=http://127.0.0.1:9/upd.txt\r\npublic-address=http://127.0.0.1:9/ip.php3\r\n' >"$app/services.txt"
+printf 'ivao-metar=http://127.0.0.1:9/metar.php?id={icao}\r\nnoaa-metar=http://127.0.0.1:9/cgi-bin/mgetmetar.pl?cccc={icao}\r\nivao-network-metar=http://127.0.0.1:9/network/metar.asp?id={icao}\r\nwhazzup=http://127.0.0.1:9/whazzup.txt\r\nwhazzup-fallback=http://127.0.0.1:9/whazzup.cgi\r\nupdate=http://127.0.0.1:9/upd.txt\r\npublic-address=http://127.0.0.1:9/ip.php3\r\natc-client=off\r\n' >"$app/services.txt"
 printf '5051\r\n5057\r\nEDDT\r\n1\r\n' >"$app/squawk.txt"
 printf 'EDDT 08L 08R\r\nEDDT 26R 26L\r\n' >"$app/rwy.txt"
 printf 'EDDT\r\nEDDI\r\nEDDB\r\n' >"$app/metar.txt"

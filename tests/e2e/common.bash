@@ -1,7 +1,7 @@
 # Shared by the end-to-end scripts (sourced, not a test itself). Every run gets a
 # fresh work folder with a data folder whose services.txt points every service at
-# a closed port on 127.0.0.1, so the program writes nothing into the build tree
-# and reaches no outside host.
+# a closed port on 127.0.0.1 and switches the link to the ATC client off, so the
+# program writes nothing into the build tree and reaches no outside host.
 
 fail() {
     echo "FAIL: $*" >&2
@@ -26,6 +26,7 @@ for service in ivao-metar noaa-metar ivao-network-metar whazzup whazzup-fallback
     public-address; do
     printf '%s=http://127.0.0.1:9/%s?id={icao}\r\n' "$service" "$service"
 done >"$data/services.txt"
+printf 'atc-client=off\r\n' >>"$data/services.txt"
 
 # Programs started here, ended at exit; Xvfb last.
 started_pids=()

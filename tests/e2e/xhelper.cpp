@@ -1,7 +1,9 @@
 // A small X client of the end-to-end tests. "target" stands where the ATC client's
 // aircraft would be and writes every click and key that reaches it; "act" plays the
 // user at the real console: it finds windows, moves the pointer, clicks and types
-// through XTest. The display is the one named by DISPLAY.
+// through XTest, and reads pixels. The display is the one named by DISPLAY. "atc"
+// plays the ATC client's local interface on 127.0.0.1 (no display needed).
+#include "../support/AtcStandIn.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -9,9 +11,13 @@
 #include <X11/extensions/XTest.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <map>
+#include <signal.h>
 #include <string>
 #include <thread>
 
@@ -20,7 +26,8 @@ namespace {
 int usage() {
     std::fputs("usage: xhelper target X Y W H\n"
                "       xhelper act STEP...   (wait=TITLE focus=TITLE move=X,Y click key=NAME\n"
-               "                              resize=TITLE,W where sleep=MS)\n",
+               "                              resize=TITLE,W where pixel=X,Y sleep=MS)\n"
+               "       xhelper atc ANSWERS   (lines \"request<TAB>answer\"; no answer: hang)\n",
                stderr);
     return 2;
 }
@@ -186,6 +193,18 @@ int act(int argc, char** argv) {
             unsigned int mask = 0;
             XQueryPointer(d, DefaultRootWindow(d), &root, &child, &x, &y, &wx, &wy, &mask);
             std::printf("%d %d\n", x, y);
+        } else if (verb == "pixel") {
+            int x = 0;
+            int y = 0;
+            if (std::sscanf(arg.c_str(), "%d,%d", &x, &y) != 2) {
+                return usage();
+            }
+            XImage* img = XGetImage(d, DefaultRootWindow(d), x, y, 1, 1, AllPlanes, ZPixmap);
+            if (img == nullptr) {
+                return 6;
+            }
+            std::printf("%06lx\n", XGetPixel(img, 0, 0) & 0xFFFFFFUL);
+            XDestroyImage(img);
         } else if (verb == "sleep") {
             XSync(d, False);
             sleepMs(std::atoi(arg.c_str()));
@@ -198,9 +217,49 @@ int act(int argc, char** argv) {
     return 0;
 }
 
+// Answers each request line as the file says, "@ERR;REQUEST;Unknown command" when it
+// says nothing, and not at all when its answer is "hang". Prints "port N", then
+// every request line, until it is ended.
+int atc(const char* answersFile) {
+    // Ended by a signal, taken here, so the server's threads wind down in order.
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGTERM);
+    sigaddset(&set, SIGINT);
+    pthread_sigmask(SIG_BLOCK, &set, nullptr);
+    std::map<std::string, std::string> answers;
+    std::ifstream in(answersFile);
+    for (std::string line; std::getline(in, line);) {
+        const auto tab = line.find('\t');
+        if (tab != std::string::npos) {
+            answers[line.substr(0, tab)] = line.substr(tab + 1);
+        }
+    }
+    vellaro::testing::AtcStandIn server([&](const std::string& request) {
+        std::printf("%s\n", request.c_str());
+        std::fflush(stdout);
+        const auto it = answers.find(request);
+        if (it == answers.end()) {
+            return vellaro::testing::AtcStandIn::Reply{{"@ERR;" + request + ";Unknown command"}};
+        }
+        if (it->second == "hang") {
+            return vellaro::testing::AtcStandIn::Reply{};
+        }
+        return vellaro::testing::AtcStandIn::Reply{{it->second}};
+    });
+    std::printf("port %d\n", server.port());
+    std::fflush(stdout);
+    int sig = 0;
+    sigwait(&set, &sig);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "atc") == 0) {
+        return atc(argv[2]);
+    }
     if (argc >= 6 && std::strcmp(argv[1], "target") == 0) {
         return target(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]),
                       std::atoi(argv[5]));

@@ -180,8 +180,8 @@ TEST_F(QtHttp, WholeRetrievalOfTheConsole) {
     rwy.close();
 
     QtHttpService http(5000);
-    Platform platform{s.clipboard, http,    s.input, s.messages, s.beeper,   s.launcher,
-                      s.screen,    s.clock, s.clock, s.pictures, dir.path(), QString()};
+    Platform platform{s.clipboard, http,    s.input,    s.messages, s.beeper,  s.launcher, s.screen,
+                      s.clock,     s.clock, s.pictures, dir.path(), QString(), s.atcClient};
     Console c(platform);
     c.start();
     s.clock.advance(500); // the first retrieval, over the wire
@@ -235,8 +235,8 @@ TEST_F(QtHttp, NetworkLookupsOverTheWire) {
     control.close();
 
     QtHttpService http(5000);
-    Platform platform{s.clipboard, http,    s.input, s.messages, s.beeper,   s.launcher,
-                      s.screen,    s.clock, s.clock, s.pictures, dir.path(), QString()};
+    Platform platform{s.clipboard, http,    s.input,    s.messages, s.beeper,  s.launcher, s.screen,
+                      s.clock,     s.clock, s.pictures, dir.path(), QString(), s.atcClient};
     Console c(platform);
     c.start();
     Form& f = c.form1();

@@ -1,5 +1,7 @@
 #include "strips/Squawk.h"
 
+#include <QSet>
+
 #include <gtest/gtest.h>
 
 using vellaro::nextSquawkCode;
@@ -75,4 +77,28 @@ TEST(SquawkCode, AHugeNumberStillGivesAFourDigitCode) {
     bool octal = false;
     code.toInt(&octal, 8);
     EXPECT_TRUE(octal) << qPrintable(code);
+}
+
+TEST(SquawkCode, TheSequenceWalksEveryCodeButTheReservedOnesOnce) {
+    const auto none = [](const QString&) { return false; };
+    QSet<QString> seen;
+    QString code = vellaro::advanceSquawk(QStringLiteral("7777"), none);
+    EXPECT_EQ(code, "0001");
+    while (!seen.contains(code)) {
+        ASSERT_FALSE(vellaro::isReservedSquawk(code)) << qPrintable(code);
+        seen.insert(code);
+        code = vellaro::advanceSquawk(code, none);
+    }
+    EXPECT_EQ(seen.size(), 4096 - 7);
+}
+
+TEST(SquawkCode, CodesInUseAreSkippedAndAllInUseStillEnds) {
+    const QSet<QString> used = {QStringLiteral("5052"), QStringLiteral("5053"),
+                                QStringLiteral("7501")};
+    const auto inUse = [&](const QString& c) { return used.contains(c); };
+    EXPECT_EQ(vellaro::advanceSquawk(QStringLiteral("5051"), inUse), "5054");
+    EXPECT_EQ(vellaro::advanceSquawk(QStringLiteral("7477"), inUse), "7502");
+    const QString any =
+        vellaro::advanceSquawk(QStringLiteral("5051"), [](const QString&) { return true; });
+    EXPECT_EQ(any.size(), 4);
 }

@@ -3,6 +3,7 @@
 #include "console/Console.h"
 #include "platform/qt/DataFolder.h"
 #include "platform/qt/FrontEnd.h"
+#include "platform/qt/LazyAtcClientLink.h"
 #include "platform/qt/LazyHttpService.h"
 #include "platform/qt/NativeBackend.h"
 #include "platform/qt/QtServices.h"
@@ -75,9 +76,11 @@ int runDesktop(int argc, char** argv) {
     QtClock clock;
     QtTimerService timers;
     QtPictureLoader pictures;
+    LazyAtcClientLink atcClient(LazyHttpService::defaultFolders());
     Platform platform{
         clipboard, http,  *input, messages, beeper,      launcher,
         screen,    clock, timers, pictures, data.folder, native::proControllerMacroFile(),
+        atcClient,
     };
 
     Console console(platform);
