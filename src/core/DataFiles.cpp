@@ -5,17 +5,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <array>
-
 namespace vellaro {
 
 namespace {
-
-// Windows-1252 bytes 0x80..0x9F; the rest of the page is Latin-1.
-constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 QByteArray encodeLines(const QStringList& lines) {
     QByteArray bytes;
@@ -37,41 +29,6 @@ bool endsWithLineEnd(const QString& path) {
 }
 
 } // namespace
-
-QByteArray toWindows1252(const QString& s) {
-    QByteArray out;
-    out.reserve(s.size());
-    for (const QChar c : s) {
-        const char16_t u = c.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            out.append(char(u));
-            continue;
-        }
-        char b = '?';
-        for (std::size_t i = 0; i < kHigh.size(); ++i) {
-            if (kHigh[i] == u) {
-                b = char(0x80 + i);
-                break;
-            }
-        }
-        out.append(b);
-    }
-    return out;
-}
-
-QString fromWindows1252(const QByteArray& bytes) {
-    QString out;
-    out.reserve(bytes.size());
-    for (const char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b >= 0x80 && b < 0xA0) {
-            out.append(QChar(kHigh[b - 0x80]));
-        } else {
-            out.append(QChar(char16_t(b)));
-        }
-    }
-    return out;
-}
 
 QStringList splitLines(const QString& text) {
     QStringList lines;

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "platform/CodePage.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 namespace vellaro {
 
-// The data files' 8-bit code page.
-QByteArray toWindows1252(const QString& s);
-QString fromWindows1252(const QByteArray& bytes);
 // Lines of a text: CR LF, a lone CR or a lone LF ends a line; a line end after
 // the last line does not start another one.
 QStringList splitLines(const QString& text);

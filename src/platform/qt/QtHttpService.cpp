@@ -1,6 +1,6 @@
 #include "platform/qt/QtHttpService.h"
 
-#include "core/DataFiles.h"
+#include "platform/CodePage.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
