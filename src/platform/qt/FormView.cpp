@@ -193,12 +193,14 @@ void FormView::changed(Control* c, Prop p) {
         syncWindow(p);
         return;
     }
-    // A control beyond the window's edge waits for its widget until it comes into
-    // the window or takes the focus; the widget then takes all its properties.
-    if (p != Prop::Focus && pending(*c) && !withinWindow(*c)) {
-        return;
+    ControlView* v = nullptr;
+    if (auto it = views_.find(c); it != views_.end()) {
+        v = it->second;
+    } else if (pending(*c) && (p == Prop::Focus || withinWindow(*c))) {
+        // A control beyond the window's edge waits for its widget until it comes
+        // into the window or takes the focus; the widget takes all its properties.
+        v = viewOf(*c);
     }
-    ControlView* v = viewOf(*c);
     if (v == nullptr) {
         return;
     }
