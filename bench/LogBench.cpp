@@ -11,10 +11,12 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
+#include <spawn.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -75,13 +77,38 @@ double timeMs(const std::function<void()>& run) {
     return median(ms);
 }
 
-// grep -c of a fixed text, timed the same way (process start included).
+// grep -c of a fixed text, timed as a shell's `time` would: from the start of the
+// process to its end, output into a pipe (grep stops at the first line when it sees
+// /dev/null). No event loop or helper thread of ours lies in between.
 double grepMs(const QString& key, const QString& path, int* count) {
+    const QByteArray k = key.toLocal8Bit();
+    const QByteArray f = QFile::encodeName(path);
+    char* const args[] = {const_cast<char*>("grep"),        const_cast<char*>("-c"),
+                          const_cast<char*>("-F"),          const_cast<char*>(k.constData()),
+                          const_cast<char*>(f.constData()), nullptr};
     return timeMs([&] {
-        QProcess p;
-        p.start(QStringLiteral("grep"), {QStringLiteral("-c"), QStringLiteral("-F"), key, path});
-        p.waitForFinished(-1);
-        *count = p.readAllStandardOutput().trimmed().toInt();
+        int out[2];
+        if (pipe(out) != 0) {
+            std::perror("pipe");
+            std::exit(1);
+        }
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        pid_t pid = 0;
+        if (posix_spawnp(&pid, "grep", &actions, nullptr, args, environ) != 0) {
+            std::perror("grep");
+            std::exit(1);
+        }
+        posix_spawn_file_actions_destroy(&actions);
+        close(out[1]);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        char text[32] = {};
+        const ssize_t n = read(out[0], text, sizeof text - 1);
+        close(out[0]);
+        *count = n > 0 ? std::atoi(text) : -1;
     });
 }
 
@@ -102,7 +129,8 @@ int main(int argc, char** argv) {
     Console console(s.platform);
     console.start();
     const QString log = dir.filePath(QStringLiteral("log.txt"));
-    const QString callsign = QStringLiteral("DLH123");
+    // One in 1800 lines holds it.
+    const QString callsign = QStringLiteral("DLH100");
     const QString date = kToday.toString(u"dd.MM.yyyy");
 
     std::printf("%9s %8s | %-28s | %-28s | %9s\n", "lines", "MB", "today's flights  (ms, grep, x)",
@@ -121,10 +149,9 @@ int main(int argc, char** argv) {
         const int shown = today.Label2.caption().section(QLatin1Char(' '), 0, 0).toInt();
 
         MainWindow& w = console.mainWindow();
-        const double tCount = timeMs([&] {
-            w.Text7[0].setText(QStringLiteral("such") + callsign + QStringLiteral("."));
-            console.callsignHistory().getaircraft();
-        });
+        // Typed as the controller types it; the command empties the box again.
+        const double tCount = timeMs(
+            [&] { w.Text7[0].setText(QStringLiteral("such") + callsign + QStringLiteral(".")); });
         const int counted = w.Text11[0].text().section(QLatin1Char('='), 1).trimmed().toInt();
 
         std::printf("%9d %8.1f | %7.1f %7.1f %5.2fx %s | %7.1f %7.1f %5.2fx %s | %6ld kB\n", lines,
@@ -135,7 +162,8 @@ int main(int argc, char** argv) {
                         grepToday, counted, grepCount);
         }
     }
-    std::printf("median of %d runs each, warm file cache; grep -c -F includes its process start\n",
+    std::printf("median of %d runs each, warm file cache; grep -c -F timed from its start to "
+                "its end\n",
                 kRuns);
     return 0;
 }

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
-  libx11-dev libxtst-dev
+  libx11-dev libxcb1-dev libxtst-dev
   libgtest-dev
   xvfb xauth x11-utils xdotool
   libssl3 ca-certificates openssl

@@ -86,3 +86,30 @@ TEST_F(LogScan, LinesAcrossPiecesAndLongerThanAPiece) {
         ASSERT_FALSE(l.contains('\r') || l.contains('\n'));
     }
 }
+
+TEST_F(LogScan, KeysOfEveryLengthMatchAPlainSearch) {
+    // Few letters, so the two bytes the search looks for often stand where the rest
+    // of the key does not; keys taken from the text, from one byte to longer than
+    // the sixteen compared at once.
+    QByteArray bytes;
+    quint32 seed = 7;
+    auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (int i = 0; i < 200000; ++i) {
+        const quint32 r = next() % 40;
+        bytes += r == 0 ? '\n' : r == 1 ? '\r' : char("ABAC.D"[r % 6]);
+    }
+    const QString p = write(bytes);
+    QByteArray plain = bytes;
+    const QList<QByteArray> all = plain.replace("\r\n", "\n").replace('\r', '\n').split('\n');
+    for (int length = 1; length <= 20; ++length) {
+        const QByteArray key = plain.mid(qsizetype(next() % 1000) * 97, length);
+        if (key.contains('\n')) {
+            continue;
+        }
+        qsizetype expected = 0;
+        for (const QByteArray& line : all) {
+            expected += line.contains(key) ? 1 : 0;
+        }
+        EXPECT_EQ(found(p, QString::fromLatin1(key)).size(), expected) << key.constData();
+    }
+}

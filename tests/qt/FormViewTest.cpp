@@ -279,3 +279,31 @@ TEST_F(Desk, AWindowTheUserMovesTellsItsFormWhereItStands) {
     form1().setTop(-300);
     EXPECT_EQ(v.frameGeometry().top(), -20);
 }
+
+namespace {
+
+// The control whose widget the user would hit at a point of the control, in twips.
+const Control* hitAt(qt::FormView& v, const Control& c, int left, int top) {
+    QWidget* w = v.childAt(QPoint(c.left() + left, c.top() + top) / kTwipsPerPixel);
+    qt::ControlView* view = w != nullptr ? qt::ControlView::of(w) : nullptr;
+    return view != nullptr ? &view->control() : nullptr;
+}
+
+} // namespace
+
+// Widgets of controls below the folded window's edge come when the window grows
+// to them, stacked as if they had been there from the start.
+TEST_F(Desk, RowsBelowTheFoldAreThereOnceTheWindowUnfolds) {
+    qt::FormView& v = view(form1());
+    const TextBox& row6 = form1().text(QStringLiteral("Text7"), 6);
+    form1().setHeight(5580);
+    EXPECT_EQ(hitAt(v, row6, 300, 150), &row6);
+}
+
+TEST_F(Desk, AControlMovingIntoTheWindowComesWithItsWidget) {
+    qt::FormView& v = view(form1());
+    TextBox& help = form1().text(QStringLiteral("Text15"));
+    help.setTop(0);
+    // Over the weather boxes of the folded window, in front of them.
+    EXPECT_EQ(hitAt(v, help, 300, 300), &help);
+}

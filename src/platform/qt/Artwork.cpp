@@ -19,7 +19,7 @@ QImage builtinChart(const QString& name, QSize size) {
 QImage backgroundTexture() {
     // Made once and kept as a picture: computing the grain took more time than the
     // rest of the start-up together.
-    return QImage(QStringLiteral(":/vellaro/background.png"));
+    return QImage(QStringLiteral(":/vellaro/background.pgm"));
 }
 
 } // namespace vellaro::qt

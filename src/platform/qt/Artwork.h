@@ -11,7 +11,7 @@ namespace vellaro::qt {
 QImage builtinChart(const QString& name, QSize size);
 
 // The main window's decorative background: 800 x 400 pixels of quiet grey grain
-// (8-bit grey).
+// (8-bit grey, kept as a PGM).
 QImage backgroundTexture();
 
 } // namespace vellaro::qt

@@ -189,8 +189,14 @@ void ClickRouter::doubleClick() {
 
 void ControlView::sync(Prop p) {
     if (p == Prop::All) {
+        // The four sides go to the widget together, and so do the two colours
+        // (every kind applies both for either): once each is enough.
         for (Prop each : kEveryProp) {
-            sync(each);
+            if (each == Prop::Top || each == Prop::Width || each == Prop::Height) {
+                syncOwn(each);
+            } else if (each != Prop::BackColor) {
+                sync(each);
+            }
         }
         return;
     }

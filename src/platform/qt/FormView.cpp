@@ -11,6 +11,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace vellaro::qt {
 
@@ -62,79 +63,136 @@ FormView::FormView(Form& form, FrontEnd& frontEnd)
 
 FormView::~FormView() = default;
 
+namespace {
+
+ControlView* makeView(Control& c, QWidget* parent) {
+    switch (c.kind()) {
+    case ControlKind::TextBox: {
+        auto& box = static_cast<TextBox&>(c);
+        if (box.multiLine()) {
+            return new BoxMemo(box, parent);
+        }
+        return new BoxEdit(box, parent);
+    }
+    case ControlKind::Label:
+        return new LabelView(static_cast<Label&>(c), parent);
+    case ControlKind::Button:
+        return new ButtonView(static_cast<Button&>(c), parent);
+    case ControlKind::CheckBox:
+        return new CheckView(static_cast<CheckBox&>(c), parent);
+    case ControlKind::ComboBox:
+        return new ComboView(static_cast<ComboBox&>(c), parent);
+    case ControlKind::PictureBox:
+        return new PictureView(static_cast<PictureBox&>(c), parent);
+    case ControlKind::Shape:
+        return new ShapeView(static_cast<Shape&>(c), parent);
+    case ControlKind::Line:
+        return new LineView(static_cast<Line&>(c), parent);
+    case ControlKind::Timer:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 void FormView::buildControls() {
     // As in the classic toolkit, labels, shapes and lines lie on the window itself,
     // under every box and button; within each layer a later control lies above an
     // earlier one. So a label over a box never swallows the box's clicks.
-    auto make = [this](Control& c, QWidget* parent) -> ControlView* {
-        switch (c.kind()) {
-        case ControlKind::TextBox: {
-            auto& box = static_cast<TextBox&>(c);
-            if (box.multiLine()) {
-                return new BoxMemo(box, parent);
-            }
-            return new BoxEdit(box, parent);
-        }
-        case ControlKind::Label:
-            return new LabelView(static_cast<Label&>(c), parent);
-        case ControlKind::Button:
-            return new ButtonView(static_cast<Button&>(c), parent);
-        case ControlKind::CheckBox:
-            return new CheckView(static_cast<CheckBox&>(c), parent);
-        case ControlKind::ComboBox:
-            return new ComboView(static_cast<ComboBox&>(c), parent);
-        case ControlKind::PictureBox:
-            return new PictureView(static_cast<PictureBox&>(c), parent);
-        case ControlKind::Shape:
-            return new ShapeView(static_cast<Shape&>(c), parent);
-        case ControlKind::Line:
-            return new LineView(static_cast<Line&>(c), parent);
-        case ControlKind::Timer:
-            break;
-        }
-        return nullptr;
-    };
-    auto containerOf = [this](const Control& c) -> QWidget* {
-        if (c.kind() != ControlKind::Shape) {
-            return nullptr;
-        }
-        const QString& owner = static_cast<const Shape&>(c).container();
-        if (owner.isEmpty()) {
-            return nullptr;
-        }
-        if (Control* p = form_.find(owner)) {
-            if (auto it = views_.find(p); it != views_.end()) {
-                return it->second->widget();
-            }
-        }
-        return nullptr;
-    };
     std::vector<Control*> onContainers;
+    std::unordered_set<const Control*> carriers;
     for (const auto& c : form_.controls()) {
         if (c->kind() == ControlKind::Shape &&
             !static_cast<const Shape&>(*c).container().isEmpty()) {
             onContainers.push_back(c.get());
+            carriers.insert(form_.find(static_cast<const Shape&>(*c).container()));
         } else if (lightweight(c->kind())) {
-            views_[c.get()] = make(*c, this);
+            order_.push_back(c.get());
         }
     }
     for (const auto& c : form_.controls()) {
         if (!lightweight(c->kind()) && c->kind() != ControlKind::Timer) {
-            views_[c.get()] = make(*c, this);
+            order_.push_back(c.get());
+        }
+    }
+    // Controls beyond the window's edge (the folded strip rows, the lower panels)
+    // get their widgets when the window grows to them: building them all took a
+    // third of the start-up.
+    for (Control* c : order_) {
+        if (withinWindow(*c) || carriers.contains(c)) {
+            views_[c] = makeView(*c, this);
+        } else {
+            pending_.push_back(c);
         }
     }
     for (Control* c : onContainers) {
-        QWidget* parent = containerOf(*c);
-        views_[c] = make(*c, parent != nullptr ? parent : this);
+        QWidget* parent = this;
+        if (Control* owner = form_.find(static_cast<const Shape&>(*c).container())) {
+            if (auto it = views_.find(owner); it != views_.end()) {
+                parent = it->second->widget();
+            }
+        }
+        views_[c] = makeView(*c, parent);
     }
+    order_.insert(order_.end(), onContainers.begin(), onContainers.end());
+    raiseInFront();
+}
+
+void FormView::raiseInFront() {
     for (const auto& c : form_.controls()) {
-        if (ControlView* v = viewOf(*c); v != nullptr && c->inFront()) {
-            v->widget()->raise();
+        if (auto it = views_.find(c.get()); it != views_.end() && c->inFront()) {
+            it->second->widget()->raise();
         }
     }
 }
 
-ControlView* FormView::viewOf(const Control& c) const {
+bool FormView::withinWindow(const Control& c) const {
+    // The window system may have made the window larger than the form says.
+    int w = form_.width();
+    int h = form_.height();
+    if (testAttribute(Qt::WA_Resized)) {
+        w = std::max(w, width() * kTwipsPerPixel);
+        h = std::max(h, height() * kTwipsPerPixel);
+    }
+    return c.left() < w && c.top() < h && c.left() + c.width() > 0 && c.top() + c.height() > 0;
+}
+
+void FormView::buildWhatShows() {
+    if (std::any_of(pending_.begin(), pending_.end(),
+                    [this](const Control* c) { return withinWindow(*c); })) {
+        buildPending();
+    }
+}
+
+bool FormView::pending(const Control& c) const {
+    return std::find(pending_.begin(), pending_.end(), &c) != pending_.end();
+}
+
+void FormView::buildPending() {
+    if (pending_.empty()) {
+        return;
+    }
+    const std::vector<Control*> now = std::move(pending_);
+    pending_.clear();
+    for (Control* c : now) {
+        ControlView* v = makeView(*c, this);
+        views_[c] = v;
+        v->sync(Prop::All);
+    }
+    // The new widgets lie on top of all others: put every one back in its layer.
+    for (Control* c : order_) {
+        if (auto it = views_.find(c); it != views_.end()) {
+            it->second->widget()->raise();
+        }
+    }
+    raiseInFront();
+}
+
+ControlView* FormView::viewOf(const Control& c) {
+    if (pending(c)) {
+        buildPending();
+    }
     auto it = views_.find(&c);
     return it == views_.end() ? nullptr : it->second;
 }
@@ -150,7 +208,14 @@ void FormView::changed(Control* c, Prop p) {
         syncWindow(p);
         return;
     }
-    ControlView* v = viewOf(*c);
+    ControlView* v = nullptr;
+    if (auto it = views_.find(c); it != views_.end()) {
+        v = it->second;
+    } else if (pending(*c) && (p == Prop::Focus || withinWindow(*c))) {
+        // A control beyond the window's edge waits for its widget until it comes
+        // into the window or takes the focus; the widget takes all its properties.
+        v = viewOf(*c);
+    }
     if (v == nullptr) {
         return;
     }
@@ -234,6 +299,7 @@ void FormView::applyGeometry() {
     move(placed_);
     sinceApplied_.restart();
     applying_ = false;
+    buildWhatShows();
 }
 
 void FormView::applyVisibility() {
@@ -333,6 +399,7 @@ void FormView::showEvent(QShowEvent* e) {
 
 void FormView::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
+    buildWhatShows();
     noteFrame();
 }
 

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <unordered_map>
+#include <vector>
 
 namespace vellaro::qt {
 
@@ -22,7 +23,8 @@ class FormView : public QWidget {
     ~FormView() override;
 
     Form& form() const { return form_; }
-    ControlView* viewOf(const Control& c) const;
+    // Builds the widgets still waiting beyond the window's edge when c is one of them.
+    ControlView* viewOf(const Control& c);
     // Drawn from the top left corner over the back colour.
     void setBackgroundPicture(const QImage& picture);
     // The form changed (control, property; no control: the window's own).
@@ -43,6 +45,12 @@ class FormView : public QWidget {
 
   private:
     void buildControls();
+    void buildPending();
+    // Builds the waiting widgets once any of them would show in the window.
+    void buildWhatShows();
+    void raiseInFront();
+    bool withinWindow(const Control& c) const;
+    bool pending(const Control& c) const;
     void syncWindow(Prop p);
     void applyGeometry();
     void applyVisibility();
@@ -53,6 +61,9 @@ class FormView : public QWidget {
     Form& form_;
     FrontEnd& frontEnd_;
     std::unordered_map<const Control*, ControlView*> views_;
+    // Every control that shows as a widget, bottom to top; those whose widget waits.
+    std::vector<Control*> order_;
+    std::vector<Control*> pending_;
     QImage background_;
     QSize frameExtra_{0, 0};
     QElapsedTimer sinceApplied_;
