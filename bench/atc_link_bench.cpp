@@ -7,9 +7,9 @@
 // QT_QPA_PLATFORM=offscreen).
 #include "../tests/support/AtcStandIn.h"
 
+#include "app/FrontEnd.h"
 #include "console/Console.h"
 #include "platform/qt/ControlView.h"
-#include "platform/qt/FrontEnd.h"
 #include "platform/qt/QtAtcClientLink.h"
 #include "scenario/Fakes.h"
 

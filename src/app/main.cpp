@@ -1,4 +1,4 @@
-#include "platform/qt/DesktopApp.h"
+#include "app/DesktopApp.h"
 
 int main(int argc, char** argv) {
     return vellaro::qt::runDesktop(argc, argv);

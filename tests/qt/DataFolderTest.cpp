@@ -1,4 +1,4 @@
-#include "platform/qt/DataFolder.h"
+#include "app/DataFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

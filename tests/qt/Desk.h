@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/FrontEnd.h"
 #include "console/Console.h"
 #include "platform/qt/ControlView.h"
 #include "platform/qt/FormView.h"
-#include "platform/qt/FrontEnd.h"
 #include "scenario/Fakes.h"
 
 #include <QApplication>

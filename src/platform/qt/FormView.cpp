@@ -1,9 +1,9 @@
 #include "platform/qt/FormView.h"
 
 #include "platform/qt/ControlWidgets.h"
-#include "platform/qt/FrontEnd.h"
 #include "platform/qt/NativeBackend.h"
 #include "platform/qt/TextWidgets.h"
+#include "platform/qt/WindowHost.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -48,10 +48,10 @@ bool lightweight(ControlKind k) {
 
 } // namespace
 
-FormView::FormView(Form& form, FrontEnd& frontEnd)
-    : QWidget(nullptr, kWindowFlags), form_(form), frontEnd_(frontEnd) {
+FormView::FormView(Form& form, WindowHost& host)
+    : QWidget(nullptr, kWindowFlags), form_(form), host_(host) {
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFont(frontEnd.consoleFont());
+    setFont(host.consoleFont());
     setObjectName(form.name());
     sinceApplied_.start();
     buildControls();
@@ -203,7 +203,7 @@ void FormView::setBackgroundPicture(const QImage& picture) {
 }
 
 void FormView::changed(Control* c, Prop p) {
-    const FrontEnd::SyncScope scope(frontEnd_);
+    const WindowHost::SyncScope scope(host_);
     if (c == nullptr) {
         syncWindow(p);
         return;
@@ -220,7 +220,7 @@ void FormView::changed(Control* c, Prop p) {
         return;
     }
     if (p == Prop::Focus) {
-        frontEnd_.showFocus(*v);
+        host_.showFocus(*v);
         return;
     }
     v->sync(p);
@@ -295,7 +295,7 @@ void FormView::applyGeometry() {
     const QSize client = (outer - frameExtra_).expandedTo(QSize(1, 1));
     setFixedSize(client);
     placed_ = onScreen(QRect(QPoint(toPixels(form_.left()), toPixels(form_.top())), outer),
-                       frontEnd_.screenArea());
+                       host_.screenArea());
     move(placed_);
     sinceApplied_.restart();
     applying_ = false;
@@ -381,7 +381,7 @@ void FormView::mousePressEvent(QMouseEvent*) {
 void FormView::closeEvent(QCloseEvent* e) {
     // The console decides what closing means; the widget only passes the request on.
     e->ignore();
-    frontEnd_.windowClosed(*this);
+    host_.windowClosed(*this);
 }
 
 void FormView::changeEvent(QEvent* e) {

@@ -12,14 +12,14 @@
 namespace vellaro::qt {
 
 class ControlView;
-class FrontEnd;
+class WindowHost;
 
 // One window of the console as a real top-level widget, with a child widget per
 // control. Everything it shows comes from the form; the only way back is the
 // user's input and the user moving the window.
 class FormView : public QWidget {
   public:
-    FormView(Form& form, FrontEnd& frontEnd);
+    FormView(Form& form, WindowHost& host);
     ~FormView() override;
 
     Form& form() const { return form_; }
@@ -59,7 +59,7 @@ class FormView : public QWidget {
     void noteFrame();
 
     Form& form_;
-    FrontEnd& frontEnd_;
+    WindowHost& host_;
     std::unordered_map<const Control*, ControlView*> views_;
     // Every control that shows as a widget, bottom to top; those whose widget waits.
     std::vector<Control*> order_;

@@ -1,4 +1,4 @@
-#include "platform/qt/FrontEnd.h"
+#include "app/FrontEnd.h"
 
 #include "console/Console.h"
 #include "platform/qt/Artwork.h"
@@ -100,7 +100,7 @@ void FrontEnd::focusChanged(QWidget* now) {
     if (showingFocus_ || now == nullptr || ControlView::of(now) == nullptr) {
         return;
     }
-    if (syncDepth_ > 0) {
+    if (syncing()) {
         // Qt moved the focus because a change hid or disabled the focused widget:
         // the form hears of it once the change itself is done.
         QPointer<QWidget> w(now);

@@ -1,8 +1,8 @@
-#include "platform/qt/DesktopApp.h"
+#include "app/DesktopApp.h"
 
+#include "app/DataFolder.h"
+#include "app/FrontEnd.h"
 #include "console/Console.h"
-#include "platform/qt/DataFolder.h"
-#include "platform/qt/FrontEnd.h"
 #include "platform/qt/LazyAtcClientLink.h"
 #include "platform/qt/LazyHttpService.h"
 #include "platform/qt/NativeBackend.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Prop.h"
+#include "platform/qt/WindowHost.h"
 
 #include <QFont>
 #include <QObject>
@@ -24,7 +25,7 @@ class FormView;
 
 // The console's five windows on the screen, and the input focus kept in step
 // between the widgets and the forms in both directions.
-class FrontEnd : public QObject {
+class FrontEnd : public QObject, public WindowHost {
   public:
     explicit FrontEnd(Console& console);
     ~FrontEnd() override;
@@ -33,29 +34,13 @@ class FrontEnd : public QObject {
     ControlView* viewOf(const Control& control) const;
 
     // Liberation Sans at 11 pixels, in place of the 8 point interface font of the layout.
-    QFont consoleFont() const { return font_; }
+    QFont consoleFont() const override { return font_; }
     // The same for the whole program, message boxes included.
     static QFont classicFont();
 
-    // While the forms' changes are being shown, Qt's own focus moves wait.
-    class SyncScope {
-      public:
-        explicit SyncScope(FrontEnd& f) : f_(f) { ++f_.syncDepth_; }
-        ~SyncScope() { --f_.syncDepth_; }
-        SyncScope(const SyncScope&) = delete;
-        SyncScope& operator=(const SyncScope&) = delete;
-
-      private:
-        FrontEnd& f_;
-    };
-
-    // The available area of the screen that holds the main window, in pixels: every
-    // window is placed within it.
-    QRect screenArea() const;
-    // A form moved its focus: the widget follows, without echo.
-    void showFocus(ControlView& view);
-    // The window system asks to close a window.
-    void windowClosed(FormView& view);
+    QRect screenArea() const override;
+    void showFocus(ControlView& view) override;
+    void windowClosed(FormView& view) override;
 
   private:
     // Built on first use: windows that are never shown cost nothing at start-up.
@@ -67,7 +52,6 @@ class FrontEnd : public QObject {
     Console& console_;
     QFont font_;
     mutable std::array<std::unique_ptr<FormView>, 5> views_;
-    int syncDepth_ = 0;
     bool showingFocus_ = false;
 };
 
