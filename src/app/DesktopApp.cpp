@@ -12,10 +12,24 @@
 #include <QDir>
 #include <QIcon>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <cstdio>
+#include <thread>
 
 namespace vellaro::qt {
+
+namespace {
+
+void setProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64}) {
+        icon.addFile(QStringLiteral(":/vellaro/icons/vellaro-%1.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
+}
+
+} // namespace
 
 int runDesktop(int argc, char** argv) {
     // Without a display Qt would abort with a message only a developer reads.
@@ -23,16 +37,12 @@ int runDesktop(int argc, char** argv) {
         std::fputs(problem.toLocal8Bit().constData(), stderr);
         return 1;
     }
+    std::jthread fonts = native::warmUpFonts();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellaro"));
     QApplication::setFont(FrontEnd::classicFont());
     // The installed menu entry's name: desktops match the windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.vellaro.Vellaro"));
-    QIcon icon;
-    for (int size : {16, 32, 48, 64}) {
-        icon.addFile(QStringLiteral(":/vellaro/icons/vellaro-%1.png").arg(size), QSize(size, size));
-    }
-    QApplication::setWindowIcon(icon);
     // Closing the main window ends the program through the console's shut-down,
     // not through Qt noticing that no window is left.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -83,6 +93,10 @@ int runDesktop(int argc, char** argv) {
         atcClient,
     };
 
+    // The first window measures its text: the font configuration must be read by now.
+    if (fonts.joinable()) {
+        fonts.join();
+    }
     Console console(platform);
     console.setServiceTable(ServiceAddresses::Table::Live);
     console.onEnded = [] {
@@ -98,6 +112,11 @@ int runDesktop(int argc, char** argv) {
             }
         });
         console.start();
+        // Once the window is up: what it does not need to be seen.
+        QTimer::singleShot(0, &app, [&input] {
+            setProgramIcon();
+            native::prepareInputInjector(*input);
+        });
         const int status = QApplication::exec();
         if (!console.ended()) {
             console.close();

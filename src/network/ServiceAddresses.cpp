@@ -5,7 +5,6 @@
 #include "core/Text.h"
 #include "network/AnswerAdapters.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 #include <QUrl>
 
@@ -298,15 +297,17 @@ ServiceAddresses::SquawkArea ServiceAddresses::squawkArea() const {
 
 QString ServiceAddresses::renameStation(const QString& answer, const QString& from,
                                         const QString& to) {
-    // The code where a report starts: at the start, after a blank, a line end or a tag.
-    const QRegularExpression code(QStringLiteral("(?<=^|[\\s>])") +
-                                  QRegularExpression::escape(from) + QStringLiteral("(?= )"));
+    // The code where a report starts: at the start, after a blank, a line end or a tag,
+    // and followed by a blank.
+    const QString code = from + QLatin1Char(' ');
     QString out;
     qsizetype done = 0;
-    for (auto it = code.globalMatch(answer); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        out += answer.mid(done, m.capturedStart() - done) + to;
-        done = m.capturedEnd();
+    for (qsizetype at = answer.indexOf(code); at >= 0; at = answer.indexOf(code, at + 1)) {
+        const QChar before = at > 0 ? answer[at - 1] : QLatin1Char(' ');
+        if (before.isSpace() || before == QLatin1Char('>')) {
+            out += answer.mid(done, at - done) + to;
+            done = at + from.size();
+        }
     }
     return out + answer.mid(done);
 }

@@ -8,8 +8,6 @@
 #include "core/Text.h"
 #include "network/ServiceAddresses.h"
 
-#include <QRegularExpression>
-
 namespace vellaro {
 
 namespace {
@@ -39,8 +37,10 @@ QString UpdateCheck::updateNotice(const QString& updateFile) {
     const QString v = text::left(updateFile, 4);
     // Only a version in our own form can be newer: an empty answer or an error page
     // says nothing about updates.
-    static const QRegularExpression versionForm(QStringLiteral("^V[0-9]\\.[0-9]$"));
-    if (!versionForm.match(v).hasMatch()) {
+    const auto digit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+    const bool versionForm = v.size() == 4 && v[0] == QLatin1Char('V') && digit(v[1]) &&
+                             v[2] == QLatin1Char('.') && digit(v[3]);
+    if (!versionForm) {
         return QStringLiteral("Update-Server z.Z. nicht erreichbar !");
     }
     if (v != kOwnVersion) {

@@ -2,8 +2,9 @@
 
 #include "network/ServiceAddresses.h"
 
-#include <QRegularExpression>
+#include <QStringList>
 
+#include <algorithm>
 #include <vector>
 
 namespace vellaro::metar {
@@ -89,17 +90,26 @@ QString knots(const QString& metresPerSecond) {
     return QStringLiteral("%1").arg(kt, 2, 10, QLatin1Char('0'));
 }
 
+bool isSpeed(const QString& s) {
+    return (s.size() == 2 || s.size() == 3) && std::all_of(s.begin(), s.end(), isAsciiDigit);
+}
+
 // "22004MPS" -> "22008KT", "29004G10MPS" -> "29008G19KT"; anything else unchanged.
 QString windInKnots(const QString& g) {
-    static const QRegularExpression mps(
-        QStringLiteral("^([0-9]{3}|VRB)([0-9]{2,3})(?:G([0-9]{2,3}))?MPS$"));
-    const QRegularExpressionMatch m = mps.match(g);
-    if (!m.hasMatch()) {
+    if (!g.endsWith(QLatin1String("MPS"))) {
         return g;
     }
-    QString out = m.captured(1) + knots(m.captured(2));
-    if (m.hasCaptured(3)) {
-        out += QLatin1Char('G') + knots(m.captured(3));
+    const QString direction = g.left(3);
+    const QStringList speeds = g.mid(3, g.size() - 6).split(QLatin1Char('G'));
+    const bool isDirection =
+        direction == QLatin1String("VRB") ||
+        (direction.size() == 3 && std::all_of(direction.begin(), direction.end(), isAsciiDigit));
+    if (!isDirection || speeds.size() > 2 || !std::all_of(speeds.begin(), speeds.end(), isSpeed)) {
+        return g;
+    }
+    QString out = direction + knots(speeds[0]);
+    if (speeds.size() == 2) {
+        out += QLatin1Char('G') + knots(speeds[1]);
     }
     return out + QStringLiteral("KT");
 }

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <thread>
 
 class QWindow;
 
@@ -15,10 +16,18 @@ namespace vellaro::native {
 
 // Pointer and keyboard injection into whatever window has the pointer or focus.
 std::unique_ptr<InputInjector> createInputInjector();
+// Makes the injector ready once the window is up, and says once on standard error
+// when it cannot work here.
+void prepareInputInjector(InputInjector& input);
 
 // Asks the window system to keep a shown window above all others, or to let it go.
 // False when there is no such call here and Qt's window flag has to do.
 bool setTopMost(QWindow& window, bool on);
+
+// Reads the system's font configuration on a second thread while the program
+// reaches the display, so that it is ready when the first window lays out its text.
+// The result is waited for when it is destroyed; empty where there is nothing to read.
+std::jthread warmUpFonts();
 
 // Empty when a graphical display can be reached; otherwise what to tell the user.
 QString missingDisplayMessage();

@@ -8,7 +8,6 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTimer>
 #include <QUrl>
@@ -20,13 +19,25 @@ namespace {
 // The body as text: the charset the server names, else the 8-bit code page the
 // console uses for its own files (plain ASCII pages read the same either way).
 QString decodeBody(const QByteArray& body, const QString& contentType) {
-    static const QRegularExpression charsetRe(QStringLiteral(R"(charset\s*=\s*"?([^";\s]+))"),
-                                              QRegularExpression::CaseInsensitiveOption);
-    const auto m = charsetRe.match(contentType);
-    if (m.hasMatch()) {
-        QStringDecoder decoder(m.captured(1).toLatin1().constData());
-        if (decoder.isValid()) {
-            return decoder.decode(body);
+    // "text/plain; charset=utf-8", perhaps quoted. Parsed by hand: a regular expression
+    // would load its library into a program that has none otherwise.
+    const qsizetype at = contentType.indexOf(QLatin1String("charset"), 0, Qt::CaseInsensitive);
+    if (at >= 0) {
+        QString rest = contentType.mid(at + 7).trimmed();
+        if (rest.startsWith(QLatin1Char('='))) {
+            rest = rest.mid(1).trimmed();
+            if (rest.startsWith(QLatin1Char('"'))) {
+                rest = rest.mid(1);
+            }
+            qsizetype end = 0;
+            while (end < rest.size() && rest[end] != QLatin1Char('"') &&
+                   rest[end] != QLatin1Char(';') && !rest[end].isSpace()) {
+                ++end;
+            }
+            QStringDecoder decoder(rest.left(end).toLatin1().constData());
+            if (end > 0 && decoder.isValid()) {
+                return decoder.decode(body);
+            }
         }
     }
     // JSON is UTF-8 by definition, named or not.

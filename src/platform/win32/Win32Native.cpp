@@ -14,6 +14,14 @@ std::unique_ptr<InputInjector> createInputInjector() {
     return std::make_unique<win32::Win32Injector>();
 }
 
+std::jthread warmUpFonts() {
+    return {}; // Windows keeps its fonts ready
+}
+
+void prepareInputInjector(InputInjector&) {
+    // SendInput needs no connection of its own.
+}
+
 bool setTopMost(QWindow& window, bool on) {
     const auto hwnd = reinterpret_cast<HWND>(window.winId());
     if (hwnd == nullptr) {

@@ -75,15 +75,25 @@ unsigned long characterKeysym(QChar c) {
 
 } // namespace
 
-X11Injector::X11Injector(const QByteArray& displayName) {
-    display_ = XOpenDisplay(displayName.isEmpty() ? nullptr : displayName.constData());
-    if (display_ != nullptr) {
-        int event = 0;
-        int error = 0;
-        int major = 0;
-        int minor = 0;
-        xtest_ = XTestQueryExtension(display_, &event, &error, &major, &minor) != 0;
+X11Injector::X11Injector(QByteArray displayName) : displayName_(std::move(displayName)) {}
+
+Display* X11Injector::display() const {
+    if (!tried_) {
+        tried_ = true;
+        display_ = XOpenDisplay(displayName_.isEmpty() ? nullptr : displayName_.constData());
+        if (display_ != nullptr) {
+            int event = 0;
+            int error = 0;
+            int major = 0;
+            int minor = 0;
+            xtest_ = XTestQueryExtension(display_, &event, &error, &major, &minor) != 0;
+        }
     }
+    return display_;
+}
+
+bool X11Injector::usable() const {
+    return display() != nullptr && xtest_;
 }
 
 X11Injector::~X11Injector() {
@@ -97,7 +107,7 @@ X11Injector::~X11Injector() {
 }
 
 QPoint X11Injector::cursorPos() const {
-    if (display_ == nullptr) {
+    if (display() == nullptr) {
         return {};
     }
     Window root = 0;
@@ -113,7 +123,7 @@ QPoint X11Injector::cursorPos() const {
 }
 
 void X11Injector::setCursorPos(int x, int y) {
-    if (display_ == nullptr) {
+    if (display() == nullptr) {
         return;
     }
     if (xtest_) {

@@ -13,14 +13,31 @@
 
 #include <csignal>
 #include <cstdio>
+#include <dlfcn.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 namespace vellaro::native {
 
 std::unique_ptr<InputInjector> createInputInjector() {
-    auto input = std::make_unique<x11::X11Injector>();
-    if (!input->usable()) {
+    return std::make_unique<x11::X11Injector>();
+}
+
+std::jthread warmUpFonts() {
+    // Qt reads fontconfig's files the first time a widget measures its text; fontconfig
+    // is in the process already (Qt's GUI library links it) and its start-up is
+    // thread-safe, so it may as well run beside the display connection.
+    using Init = int (*)();
+    auto* init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"));
+    if (init == nullptr) {
+        return {};
+    }
+    return std::jthread([init] { init(); });
+}
+
+void prepareInputInjector(InputInjector& input) {
+    auto* x11 = dynamic_cast<x11::X11Injector*>(&input);
+    if (x11 != nullptr && !x11->usable()) {
         // The console works without it; only the macros and the typed release cannot.
         std::fputs("Vellaro: Keine X11-Anzeige mit XTest (etwa eine Wayland-Sitzung ohne "
                    "XWayland): die Tasten F1 bis F8 und die getippte Freigabe tun nichts.\n"
@@ -28,7 +45,6 @@ std::unique_ptr<InputInjector> createInputInjector() {
                    "XWayland): F1 to F8 and the typed release do nothing.\n",
                    stderr);
     }
-    return input;
 }
 
 bool setTopMost(QWindow& window, bool on) {
