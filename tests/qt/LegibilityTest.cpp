@@ -3,6 +3,7 @@
 // the columns they name.
 #include "Desk.h"
 
+#include "platform/qt/Artwork.h"
 #include "platform/qt/ControlWidgets.h"
 
 #include <QFontInfo>
@@ -146,4 +147,12 @@ TEST_F(Legibility, EveryCaptionFitsItsControlUmlautDotsIncluded) {
             EXPECT_GE(room.top() + top + ink.top(), button ? 1 : 0);
         }
     }
+}
+
+TEST(Artwork, BackgroundGrainIsThePictureAsTheImageReaderReadsIt) {
+    // The rows are copied straight out of the file: a wrong offset would shift the grain.
+    const QImage read = QImage(QStringLiteral(":/vellaro/background.pgm"))
+                            .convertToFormat(QImage::Format_Grayscale8);
+    ASSERT_FALSE(read.isNull());
+    EXPECT_EQ(vellaro::qt::backgroundTexture(), read);
 }
