@@ -147,3 +147,37 @@ TEST_F(ServiceAddressesTest, ServicesFileMayNameTheFormOfAMirror) {
     writeServices("whazzup=http://mirror.test/whazzup.txt text\r\n");
     EXPECT_EQ(c.services().address(S::Whazzup).form, F::Text);
 }
+
+TEST_F(ServiceAddressesTest, TheClientIsOnItsOwnPortUnlessServicesTxtSaysOtherwise) {
+    EXPECT_EQ(c.services().atcClientEndpoint(),
+              (AtcClientLink::Endpoint{QStringLiteral("127.0.0.1"), 1130}));
+    writeServices("atc-client=192.168.1.20:4001\r\n");
+    EXPECT_EQ(c.services().atcClientEndpoint(),
+              (AtcClientLink::Endpoint{QStringLiteral("192.168.1.20"), 4001}));
+    writeServices("atc-client = [::1]:1131\r\n");
+    EXPECT_EQ(c.services().atcClientEndpoint(),
+              (AtcClientLink::Endpoint{QStringLiteral("::1"), 1131}));
+    writeServices("atc-client=127.0.0.1:4001\r\natc-client=off\r\n");
+    EXPECT_EQ(c.services().atcClientEndpoint(), std::nullopt);
+    // Lines that name no place are passed over.
+    writeServices("atc-client=off\r\natc-client=127.0.0.1\r\natc-client=:80\r\n"
+                  "atc-client=host:70000\r\natc-client=host:x\r\n");
+    EXPECT_EQ(c.services().atcClientEndpoint(), std::nullopt);
+}
+
+TEST_F(ServiceAddressesTest, TheFeedsAreaComesFromServicesTxtAtEveryRead) {
+    auto area = c.services().squawkArea();
+    EXPECT_EQ(area.latitude, 52.36);
+    EXPECT_EQ(area.longitude, 13.50);
+    EXPECT_EQ(area.rangeNm, 300);
+    writeServices("squawk-centre=48.35 11.78\r\nsquawk-range=120.5\r\n");
+    area = c.services().squawkArea();
+    EXPECT_EQ(area.latitude, 48.35);
+    EXPECT_EQ(area.longitude, 11.78);
+    EXPECT_EQ(area.rangeNm, 120.5);
+    writeServices(
+        "squawk-centre=91 0\r\nsquawk-centre=52\r\nsquawk-range=-5\r\nsquawk-range=0\r\n");
+    area = c.services().squawkArea();
+    EXPECT_EQ(area.latitude, 52.36);
+    EXPECT_EQ(area.rangeNm, 0);
+}

@@ -1,13 +1,7 @@
-// Where the codes in use come from: the ATC client's lines, the JSON status feed, and
-// the services.txt lines that place both.
-#include "console/Console.h"
+// Where the codes in use come from: the ATC client's lines and the JSON status feed
+// (the services.txt lines that place both are tested with the other services.txt lines).
 #include "network/FeedSquawks.h"
-#include "network/ServiceAddresses.h"
 #include "platform/AtcClientLink.h"
-#include "scenario/Fakes.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -78,54 +72,4 @@ TEST(FeedSquawks, OnlyPilotsWithinRangeCount) {
     EXPECT_FALSE(squawksNear(QStringLiteral("!GENERAL\r\n"), 52.36, 13.50, 300));
     EXPECT_FALSE(squawksNear(QStringLiteral("[1,2]"), 52.36, 13.50, 300));
     EXPECT_TRUE(squawksNear(QStringLiteral(R"({"clients":{}})"), 52.36, 13.50, 300)->empty());
-}
-
-namespace {
-
-class LinkSettings : public ::testing::Test {
-  protected:
-    QTemporaryDir dir;
-    fake::Services s{dir.path()};
-    Console c{s.platform};
-
-    void writeServices(const QByteArray& bytes) {
-        QFile f(dir.filePath(QStringLiteral("services.txt")));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-};
-
-using Endpoint = AtcClientLink::Endpoint;
-
-} // namespace
-
-TEST_F(LinkSettings, TheClientIsOnItsOwnPortUnlessServicesTxtSaysOtherwise) {
-    EXPECT_EQ(c.services().atcClientEndpoint(), (Endpoint{QStringLiteral("127.0.0.1"), 1130}));
-    writeServices("atc-client=192.168.1.20:4001\r\n");
-    EXPECT_EQ(c.services().atcClientEndpoint(), (Endpoint{QStringLiteral("192.168.1.20"), 4001}));
-    writeServices("atc-client = [::1]:1131\r\n");
-    EXPECT_EQ(c.services().atcClientEndpoint(), (Endpoint{QStringLiteral("::1"), 1131}));
-    writeServices("atc-client=127.0.0.1:4001\r\natc-client=off\r\n");
-    EXPECT_EQ(c.services().atcClientEndpoint(), std::nullopt);
-    // Lines that name no place are passed over.
-    writeServices("atc-client=off\r\natc-client=127.0.0.1\r\natc-client=:80\r\n"
-                  "atc-client=host:70000\r\natc-client=host:x\r\n");
-    EXPECT_EQ(c.services().atcClientEndpoint(), std::nullopt);
-}
-
-TEST_F(LinkSettings, TheFeedsAreaComesFromServicesTxtAtEveryRead) {
-    auto area = c.services().squawkArea();
-    EXPECT_EQ(area.latitude, 52.36);
-    EXPECT_EQ(area.longitude, 13.50);
-    EXPECT_EQ(area.rangeNm, 300);
-    writeServices("squawk-centre=48.35 11.78\r\nsquawk-range=120.5\r\n");
-    area = c.services().squawkArea();
-    EXPECT_EQ(area.latitude, 48.35);
-    EXPECT_EQ(area.longitude, 11.78);
-    EXPECT_EQ(area.rangeNm, 120.5);
-    writeServices(
-        "squawk-centre=91 0\r\nsquawk-centre=52\r\nsquawk-range=-5\r\nsquawk-range=0\r\n");
-    area = c.services().squawkArea();
-    EXPECT_EQ(area.latitude, 52.36);
-    EXPECT_EQ(area.rangeNm, 0);
 }

@@ -1,5 +1,7 @@
 #include "LocalHttpServer.h"
 
+#include "../support/Loopback.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -40,22 +42,9 @@ void LocalHttpServer::Connection::holdOpen() const {
 }
 
 LocalHttpServer::LocalHttpServer(Handler handler) : handler_(std::move(handler)) {
-    listenFd_ = ::socket(AF_INET, SOCK_STREAM, 0);
-    int one = 1;
-    ::setsockopt(listenFd_, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    addr.sin_port = 0;
-    // Without its port the test cannot mean anything: stop at once, saying why.
-    if (::bind(listenFd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
-        ::listen(listenFd_, 16) != 0) {
-        std::perror("LocalHttpServer: bind/listen on 127.0.0.1");
-        std::abort();
-    }
-    socklen_t len = sizeof addr;
-    ::getsockname(listenFd_, reinterpret_cast<sockaddr*>(&addr), &len);
-    port_ = ntohs(addr.sin_port);
+    const LoopbackListener l = listenOnLoopback("LocalHttpServer", 16);
+    listenFd_ = l.fd;
+    port_ = l.port;
     acceptThread_ = std::thread([this] { acceptLoop(); });
 }
 

@@ -1,5 +1,7 @@
 #include "AtcStandIn.h"
 
+#include "Loopback.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -13,20 +15,9 @@
 namespace vellaro::testing {
 
 AtcStandIn::AtcStandIn(Handler handler) : handler_(std::move(handler)) {
-    listenFd_ = ::socket(AF_INET, SOCK_STREAM, 0);
-    int one = 1;
-    ::setsockopt(listenFd_, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::bind(listenFd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
-        ::listen(listenFd_, 8) != 0) {
-        std::perror("AtcStandIn: bind/listen on 127.0.0.1");
-        std::abort();
-    }
-    socklen_t len = sizeof addr;
-    ::getsockname(listenFd_, reinterpret_cast<sockaddr*>(&addr), &len);
-    port_ = ntohs(addr.sin_port);
+    const LoopbackListener l = listenOnLoopback("AtcStandIn", 8);
+    listenFd_ = l.fd;
+    port_ = l.port;
     acceptThread_ = std::thread([this] { acceptLoop(); });
 }
 
